@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantrel {
+
+// The registers that Undo copies back; the display text, the entry and the error flag are
+// deliberately not part of it.
+struct Snapshot {
+    double CurValue = 0;
+    double ShownValue = 0;
+    double TotalValue = 0;
+    double MulDivValue = 0;
+    std::int32_t ItemCount = 0;
+    std::int16_t PendingOp = 0;
+    double MemValue = 0;
+    std::int32_t TapeLineCount = 0;
+};
+
+// The registers of the one calculator. "0" in EntryText means nothing has been keyed.
+struct CalcState {
+    std::string EntryText = "0";
+    double CurValue = 0;
+    double ShownValue = 0;
+    double TotalValue = 0;
+    double MulDivValue = 0;
+    std::int32_t ItemCount = 0;
+    std::int16_t PendingOp = 0;
+    double MemValue = 0;
+    bool ErrorState = false;
+    std::string DisplayText;
+    Snapshot UndoSnapshot;
+};
+
+}  // namespace vantrel

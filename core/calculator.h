@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/calc_state.h"
+#include "core/indicators.h"
+#include "core/locale_separators.h"
+#include "core/ports.h"
+
+namespace vantrel {
+
+struct CalculatorPorts {
+    DisplayPort& display;
+    BlinkTimer& timer;
+    TonePort& tones;
+    TapePort& tape;
+};
+
+// The one calculator: its registers, number entry, the engine, undo and the indicators. Every
+// public member handles its own failures (error state, error beep or mode fallback) and never
+// throws.
+class Calculator {
+public:
+    Calculator(CalculatorPorts ports, LocaleSeparators separators);
+
+    // Start-up: memory label, counter label, Undo unavailable, then the saved mode selected
+    // as a click selects it, which shows the entry "0" in that mode.
+    void StartUp(int roundOption);
+
+    void cmd_Input(std::string_view InputSTR, bool INSMode);
+    void DropLastChar();
+    void cmd_Operate(std::int16_t OpIndex);
+
+    void UndoLast();
+    void SetUndoAvailable(bool Flag);
+    bool UndoAvailable() const { return m_undoAvailable; }
+
+    int SelectedRoundOption() const;
+    // A click on option button `index`: selects it and redraws the entry in the new mode.
+    void RoundOpt_Click(int index);
+
+    void Timer1_Timer();
+
+    // Paste's last steps: show the value as a result and make it the operand. Returns false,
+    // with nothing changed, when the display cannot show the value.
+    bool TakePastedValue(double value);
+    // New clears the memory register before its Clear All.
+    void ClearMemoryRegister() { m_state.MemValue = 0; }
+
+    // The display's text as Copy takes it: trimmed, and during a blink the text to come.
+    std::string CopyText() const;
+    Ink DisplayInk() const { return m_indicators.DisplayInk(); }
+
+    const CalcState& State() const { return m_state; }
+    const LocaleSeparators& Separators() const { return m_separators; }
+
+private:
+    // Thrown inside an operation by any failing step; cmd_Operate turns it into the error state.
+    struct Failure {};
+
+    std::string Format(double value, View view) const;
+    double Calculate(double Acc, double Operand, int Code, bool DoRound) const;
+    double RoundBySelectedMode(double value) const;
+    void WriteTapeLine(double Value, std::int16_t Code);
+    void ShowResult(double Value);
+    void ShowMemoryLabel(double value);
+    void ShowCounterLabel();
+    void TakeSnapshot();
+    void EnterErrorState();
+
+    void AddOrSubtract(std::int16_t opIndex);
+    void DivideOrMultiply(std::int16_t opIndex);
+    void Percent();
+    void Total();
+    void MemoryRestore();
+    void MemoryAddOrSubtract(std::int16_t opIndex);
+    void ClearAllRegisters();
+    void MemoryClear();
+    void ClearEntry();
+    double CompletePendingOperation();
+
+    bool ShowEntry(const std::string& Text);
+    void RefuseKey();
+
+    template <typename Step>
+    void RunUndoStep(Step step);
+
+    CalculatorPorts m_ports;
+    LocaleSeparators m_separators;
+    CalcState m_state;
+    Indicators m_indicators;
+    int m_roundOption = -1;
+    bool m_undoAvailable = false;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace vantrel {
+
+// Rounding/input modes, the index of the selected option button.
+inline constexpr int kIntegerMode = 0;
+inline constexpr int kAutoAdd2Mode = 5;
+inline constexpr int kFloatingPointMode = 6;
+inline constexpr int kRoundModeCount = 7;
+
+// Decimals that the display and tape views always show in the mode.
+int FixedDecimals(int mode);
+
+// Scales by 10^places, rounds halves to even on the scaled double, scales back.
+double RoundToPlaces(double value, int places);
+
+// Modes 0 to 4 round to that many places, Auto Add 2 to two, Floating Point not at all.
+double RoundByMode(double value, int mode);
+
+}  // namespace vantrel
