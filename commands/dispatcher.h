@@ -30,6 +30,7 @@ public:
 private:
     void Backspace();
     void New();
+    void PrintTape();
 
     Calculator& m_calculator;
     TapePort& m_tape;

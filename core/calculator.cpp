@@ -1,1 +1,81 @@
-// being written
+#include "core/calculator.h"
+
+#include <utility>
+
+#include "core/format_value.h"
+#include "core/rounding.h"
+
+namespace vantrel {
+
+Calculator::Calculator(CalculatorPorts ports, LocaleSeparators separators)
+    : m_ports(ports),
+      m_separators(std::move(separators)),
+      m_indicators(ports.display, ports.timer) {}
+
+void Calculator::StartUp(int roundOption) {
+    m_ports.display.SetMemoryLabel("0" + m_separators.decimal + " ");
+    m_state.EntryText = "0";
+    ShowCounterLabel();
+    SetUndoAvailable(false);
+    RoundOpt_Click(roundOption);
+}
+
+int Calculator::SelectedRoundOption() const {
+    return m_roundOption >= 0 && m_roundOption < kRoundModeCount ? m_roundOption : kIntegerMode;
+}
+
+void Calculator::RoundOpt_Click(int index) {
+    if (index < 0 || index >= kRoundModeCount) {
+        return;
+    }
+    m_roundOption = index;
+    m_ports.display.ShowRoundOption(index);
+    ShowEntry(m_state.EntryText);
+}
+
+void Calculator::Timer1_Timer() { m_indicators.EndBlink(m_state.DisplayText); }
+
+bool Calculator::TakePastedValue(double value) {
+    try {
+        ShowResult(value);
+    } catch (const Failure&) {
+        return false;
+    }
+    m_state.CurValue = value;
+    m_state.ShownValue = value;
+    m_state.EntryText = "0";
+    return true;
+}
+
+std::string Calculator::CopyText() const {
+    const std::string& text =
+        m_indicators.Blinking() ? m_state.DisplayText : m_indicators.Caption();
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string Calculator::Format(double value, View view) const {
+    auto text = FormatValue(value, view, SelectedRoundOption(), m_separators);
+    if (!text) {
+        throw Failure{};
+    }
+    return std::move(*text);
+}
+
+void Calculator::ShowResult(double Value) {
+    m_state.DisplayText = Format(Value, View::Display) + " ";
+    m_indicators.BeginBlink(Value < 0 ? Ink::Red : Ink::Black);
+}
+
+void Calculator::ShowMemoryLabel(double value) {
+    m_ports.display.SetMemoryLabel(Format(value, View::Memory) + " ");
+}
+
+void Calculator::ShowCounterLabel() {
+    m_ports.display.SetCounterLabel(std::to_string(m_state.ItemCount) + " ");
+}
+
+}  // namespace vantrel

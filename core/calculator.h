@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/calc_state.h"
+#include "core/format_value.h"
 #include "core/indicators.h"
 #include "core/locale_separators.h"
 #include "core/ports.h"
@@ -84,8 +86,7 @@ private:
     bool ShowEntry(const std::string& Text);
     void RefuseKey();
 
-    template <typename Step>
-    void RunUndoStep(Step step);
+    bool RunUndoStep(const std::function<void()>& step);
 
     CalculatorPorts m_ports;
     LocaleSeparators m_separators;

@@ -1,1 +1,55 @@
-// being written
+#include <exception>
+
+#include "core/calculator.h"
+#include "core/rounding.h"
+
+namespace vantrel {
+
+void Calculator::SetUndoAvailable(bool Flag) {
+    m_undoAvailable = Flag;
+    m_ports.display.ShowUndoAvailable(Flag);
+}
+
+// A restored value may have more digits than the selected mode shows: the step then runs
+// again in Floating Point, and only a failure there ends the undo with the error beep.
+bool Calculator::RunUndoStep(const std::function<void()>& step) {
+    for (;;) {
+        try {
+            step();
+            return true;
+        } catch (const Failure&) {
+        } catch (const std::exception&) {
+        }
+        if (SelectedRoundOption() == kFloatingPointMode) {
+            m_ports.tones.ErrorBeep();
+            return false;
+        }
+        RoundOpt_Click(kFloatingPointMode);
+    }
+}
+
+void Calculator::UndoLast() {
+    SetUndoAvailable(false);
+    CalcState& s = m_state;
+    const Snapshot& snapshot = s.UndoSnapshot;
+    s.CurValue = snapshot.CurValue;
+    s.ShownValue = snapshot.ShownValue;
+    s.TotalValue = snapshot.TotalValue;
+    s.MulDivValue = snapshot.MulDivValue;
+    s.ItemCount = snapshot.ItemCount;
+    s.PendingOp = snapshot.PendingOp;
+    s.MemValue = snapshot.MemValue;
+    const bool restored =
+        RunUndoStep([&] {
+            m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
+            m_ports.tape.Redraw();
+        }) &&
+        RunUndoStep([&] { s.EntryText = "0"; }) && RunUndoStep([&] { ShowCounterLabel(); }) &&
+        RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
+        RunUndoStep([&] { ShowResult(s.CurValue); });
+    if (restored) {
+        s.ErrorState = false;
+    }
+}
+
+}  // namespace vantrel

@@ -1,1 +1,182 @@
+#include "tools/replay/replay.h"
 
+#include <charconv>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "core/utf8.h"
+#include "tools/headless/headless_session.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kUsageError = 2;
+
+template <typename Number>
+std::optional<Number> ReadNumber(std::string_view text, int base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+template <typename Number>
+std::optional<Number> ReadInRange(std::string_view text, Number low, Number high) {
+    const auto value = ReadNumber<Number>(text);
+    return value && *value >= low && *value <= high ? value : std::nullopt;
+}
+
+// Two numbers written "first,second".
+template <typename Number>
+std::optional<std::pair<Number, Number>> ReadPair(std::string_view text) {
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto first = ReadNumber<Number>(text.substr(0, comma));
+    const auto second = ReadNumber<Number>(text.substr(comma + 1));
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return std::pair{*first, *second};
+}
+
+std::optional<std::string> PercentDecode(std::string_view text) {
+    std::string decoded;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '%') {
+            decoded += text[at];
+            continue;
+        }
+        const auto byte = ReadNumber<unsigned>(text.substr(at + 1, 2), 16);
+        if (at + 2 >= text.size() || !byte) {
+            return std::nullopt;
+        }
+        decoded += static_cast<char>(*byte);
+        at += 2;
+    }
+    return decoded;
+}
+
+// A token is a prefix naming what to do and an argument; a handler returns false when the
+// argument does not fit.
+struct TokenKind {
+    std::string_view prefix;
+    std::function<bool(HeadlessSession&, std::string_view)> run;
+};
+
+const std::vector<TokenKind>& TokenKinds() {
+    static const std::vector<TokenKind> kinds = {
+        {"clip:",
+         [](HeadlessSession& session, std::string_view argument) {
+             auto text = PercentDecode(argument);
+             if (text) {
+                 session.clipboard().text = std::move(*text);
+             }
+             return text.has_value();
+         }},
+        {"mode",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto mode = ReadInRange(argument, 0, kRoundModeCount - 1);
+             if (mode) {
+                 session.SelectMode(*mode);
+             }
+             return mode.has_value();
+         }},
+        {"op",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto opIndex = ReadNumber<std::int16_t>(argument);
+             if (opIndex) {
+                 session.Operate(*opIndex);
+             }
+             return opIndex.has_value();
+         }},
+        {"in",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto amount = ReadPair<std::uint32_t>(argument);
+             if (amount) {
+                 session.PushAmount(amount->first, amount->second);
+             }
+             return amount.has_value();
+         }},
+        {"k",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto index = ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1);
+             if (index) {
+                 session.Click(*index);
+             }
+             return index.has_value();
+         }},
+    };
+    return kinds;
+}
+
+bool RunToken(HeadlessSession& session, std::string_view token) {
+    for (const TokenKind& kind : TokenKinds()) {
+        if (token.starts_with(kind.prefix)) {
+            return kind.run(session, token.substr(kind.prefix.size()));
+        }
+    }
+    return false;
+}
+
+// A separator is one character that cannot be taken for part of a number.
+bool IsSeparator(std::string_view text) {
+    return Utf8Length(text) == 1 && text.find_first_of("0123456789-+eE") == std::string_view::npos;
+}
+
+std::optional<std::string> ReadArguments(const std::vector<std::string>& arguments,
+                                         HeadlessSession::Options& options) {
+    for (std::size_t at = 0; at < arguments.size(); at += 2) {
+        const std::string& name = arguments[at];
+        if (at + 1 >= arguments.size()) {
+            return "option " + name + " needs a value";
+        }
+        const std::string& value = arguments[at + 1];
+        if (name == "--mode") {
+            const auto mode = ReadInRange(value, 0, kRoundModeCount - 1);
+            if (!mode) {
+                return "--mode takes 0 to 6, not " + value;
+            }
+            options.mode = *mode;
+        } else if (name == "--decimal" || name == "--group") {
+            if (!IsSeparator(value)) {
+                return name + " takes one character that is not a digit or sign, not " + value;
+            }
+            (name == "--decimal" ? options.separators.decimal : options.separators.group) = value;
+        } else {
+            return "unknown option " + name;
+        }
+    }
+    if (options.separators.decimal == options.separators.group) {
+        return "the decimal separator and the grouping character must differ";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ReplayOutcome RunReplay(const std::vector<std::string>& arguments, std::istream& input) {
+    HeadlessSession::Options options;
+    if (const auto problem = ReadArguments(arguments, options)) {
+        return {kUsageError, "",
+                "vantrel-replay: " + *problem +
+                    "\nusage: vantrel-replay [--mode N] [--decimal C] [--group C] < tokens\n"};
+    }
+    HeadlessSession session(std::move(options));
+    std::string token;
+    while (input >> token) {
+        if (!RunToken(session, token)) {
+            return {kUsageError, "", "vantrel-replay: unknown token '" + token + "'\n"};
+        }
+        session.EndBlink();
+    }
+    return {0, session.Report(), ""};
+}
+
+}  // namespace vantrel

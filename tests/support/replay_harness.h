@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/replay/replay.h"
+
+namespace vantrel::testing {
+
+// What a replay printed, split into its tape lines and its named items.
+struct Replayed {
+    int exitStatus = 0;
+    std::vector<std::string> tape;  // "<Op> <True|False> <NumStr>"
+    std::map<std::string, std::string> items;
+    std::string err;
+
+    const std::string& operator[](const std::string& name) const { return items.at(name); }
+};
+
+inline Replayed Replay(const std::string& tokens, const std::vector<std::string>& arguments = {}) {
+    std::istringstream input(tokens);
+    const ReplayOutcome outcome = RunReplay(arguments, input);
+    Replayed replayed{outcome.exitStatus, {}, {}, outcome.err};
+    std::istringstream lines(outcome.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto tab = line.find('\t');
+        const std::string name = line.substr(0, tab);
+        std::string value = line.substr(tab + 1);
+        if (name == "tape") {
+            for (char& c : value) {
+                c = c == '\t' ? ' ' : c;
+            }
+            replayed.tape.push_back(value);
+        } else {
+            replayed.items[name] = value;
+        }
+    }
+    return replayed;
+}
+
+}  // namespace vantrel::testing
