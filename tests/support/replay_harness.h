@@ -21,9 +21,10 @@ struct Replayed {
 
 inline Replayed Replay(const std::string& tokens, const std::vector<std::string>& arguments = {}) {
     std::istringstream input(tokens);
-    const ReplayOutcome outcome = RunReplay(arguments, input);
-    Replayed replayed{outcome.exitStatus, {}, {}, outcome.err};
-    std::istringstream lines(outcome.out);
+    std::ostringstream out;
+    std::ostringstream err;
+    Replayed replayed{RunReplay(arguments, input, out, err), {}, {}, err.str()};
+    std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) {
         const auto tab = line.find('\t');
         const std::string name = line.substr(0, tab);

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::int16_t kUndoKey = 30;
 
-std::string Bool(bool value) { return value ? "True" : "False"; }
+std::string_view Bool(bool value) { return value ? "True" : "False"; }
 
 std::string Double(double value) {
     char text[32];
@@ -18,8 +18,8 @@ std::string Double(double value) {
     return text;
 }
 
-void Item(std::string& report, std::string_view name, std::string_view value) {
-    report.append(name).append("\t").append(value).append("\n");
+void Item(std::ostream& out, std::string_view name, std::string_view value) {
+    out << name << '\t' << value << '\n';
 }
 
 }  // namespace
@@ -52,43 +52,35 @@ void HeadlessSession::EndBlink() {
     }
 }
 
-std::string HeadlessSession::Report() const {
-    std::string report;
+void HeadlessSession::WriteReport(std::ostream& out) const {
     const TapeLineStore& store = m_tape.store;
     for (std::int32_t k = 1; k <= store.CurrentLine(); ++k) {
         const TapeLine line = store.Line(k);
-        report.append("tape\t")
-            .append(std::to_string(line.Op))
-            .append("\t")
-            .append(Bool(line.CLR))
-            .append("\t")
-            .append(line.NumStr)
-            .append("\n");
+        out << "tape\t" << line.Op << '\t' << Bool(line.CLR) << '\t' << line.NumStr << '\n';
     }
     const CalcState& s = m_calculator.State();
     std::string messages;
     for (const std::string& message : m_messages) {
         messages.append(messages.empty() ? "" : "|").append(message);
     }
-    Item(report, "display", m_display.displayText);
-    Item(report, "color", m_display.ink == Ink::Red ? "red" : "black");
-    Item(report, "memory", m_display.memoryLabel);
-    Item(report, "counter", m_display.counterLabel);
-    Item(report, "entry", s.EntryText);
-    Item(report, "error", Bool(s.ErrorState));
-    Item(report, "undo", Bool(m_display.undoAvailable));
-    Item(report, "mode", std::to_string(m_calculator.SelectedRoundOption()));
-    Item(report, "beeps", std::to_string(m_tones.beeps));
-    Item(report, "clipboard", m_clipboard.text.value_or(""));
-    Item(report, "messages", messages);
-    Item(report, "cur", Double(s.CurValue));
-    Item(report, "shown", Double(s.ShownValue));
-    Item(report, "total", Double(s.TotalValue));
-    Item(report, "muldiv", Double(s.MulDivValue));
-    Item(report, "memvalue", Double(s.MemValue));
-    Item(report, "items", std::to_string(s.ItemCount));
-    Item(report, "pending", std::to_string(s.PendingOp));
-    return report;
+    Item(out, "display", m_display.displayText);
+    Item(out, "color", m_display.ink == Ink::Red ? "red" : "black");
+    Item(out, "memory", m_display.memoryLabel);
+    Item(out, "counter", m_display.counterLabel);
+    Item(out, "entry", s.EntryText);
+    Item(out, "error", Bool(s.ErrorState));
+    Item(out, "undo", Bool(m_display.undoAvailable));
+    Item(out, "mode", std::to_string(m_calculator.SelectedRoundOption()));
+    Item(out, "beeps", std::to_string(m_tones.beeps));
+    Item(out, "clipboard", m_clipboard.text.value_or(""));
+    Item(out, "messages", messages);
+    Item(out, "cur", Double(s.CurValue));
+    Item(out, "shown", Double(s.ShownValue));
+    Item(out, "total", Double(s.TotalValue));
+    Item(out, "muldiv", Double(s.MulDivValue));
+    Item(out, "memvalue", Double(s.MemValue));
+    Item(out, "items", std::to_string(s.ItemCount));
+    Item(out, "pending", std::to_string(s.PendingOp));
 }
 
 }  // namespace vantrel

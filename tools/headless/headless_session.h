@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ public:
     void EndBlink();
 
     // Everything observable, one item per line, fields separated by tabs.
-    std::string Report() const;
+    void WriteReport(std::ostream& out) const;
 
     Calculator& calculator() { return m_calculator; }
     Dispatcher& dispatcher() { return m_dispatcher; }

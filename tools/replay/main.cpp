@@ -5,9 +5,7 @@
 #include "tools/replay/replay.h"
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const vantrel::ReplayOutcome outcome = vantrel::RunReplay(arguments, std::cin);
-    std::cout << outcome.out;
-    std::cerr << outcome.err;
-    return outcome.exitStatus;
+    return vantrel::RunReplay(arguments, std::cin, std::cout, std::cerr);
 }

@@ -161,22 +161,25 @@ std::optional<std::string> ReadArguments(const std::vector<std::string>& argumen
 
 }  // namespace
 
-ReplayOutcome RunReplay(const std::vector<std::string>& arguments, std::istream& input) {
+int RunReplay(const std::vector<std::string>& arguments, std::istream& input, std::ostream& out,
+              std::ostream& err) {
     HeadlessSession::Options options;
     if (const auto problem = ReadArguments(arguments, options)) {
-        return {kUsageError, "",
-                "vantrel-replay: " + *problem +
-                    "\nusage: vantrel-replay [--mode N] [--decimal C] [--group C] < tokens\n"};
+        err << "vantrel-replay: " << *problem
+            << "\nusage: vantrel-replay [--mode N] [--decimal C] [--group C] < tokens\n";
+        return kUsageError;
     }
     HeadlessSession session(std::move(options));
     std::string token;
     while (input >> token) {
         if (!RunToken(session, token)) {
-            return {kUsageError, "", "vantrel-replay: unknown token '" + token + "'\n"};
+            err << "vantrel-replay: unknown token '" << token << "'\n";
+            return kUsageError;
         }
         session.EndBlink();
     }
-    return {0, session.Report(), ""};
+    session.WriteReport(out);
+    return 0;
 }
 
 }  // namespace vantrel
