@@ -44,7 +44,7 @@ void Calculator::UndoLast() {
             m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
             m_ports.tape.Redraw();
         }) &&
-        RunUndoStep([&] { s.EntryText = "0"; }) && RunUndoStep([&] { ShowCounterLabel(); }) &&
+        RunUndoStep([&] { s.EntryText.assign(1, '0'); }) && RunUndoStep([&] { ShowCounterLabel(); }) &&
         RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
         RunUndoStep([&] { ShowResult(s.CurValue); });
     if (restored) {

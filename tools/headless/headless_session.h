@@ -8,6 +8,7 @@
 #include "commands/dispatcher.h"
 #include "core/calculator.h"
 #include "core/rounding.h"
+#include "tools/headless/headless_keyboard.h"
 #include "tools/headless/headless_ports.h"
 
 namespace vantrel {
@@ -30,6 +31,9 @@ public:
     // The amount message of another program.
     void PushAmount(std::uint32_t wParam, std::uint32_t lParam);
     void SelectMode(int mode);
+    // A key pressed or released with a virtual-key code and a Shift 1, Ctrl 2, Alt 4 mask.
+    void KeyDown(int keyCode, int modifiers) { m_keyboard.Form_KeyDown(keyCode, modifiers); }
+    void KeyUp(int keyCode) { m_keyboard.Form_KeyUp(keyCode); }
     // Lets a running result blink end, as 100 ms of idle time would.
     void EndBlink();
 
@@ -56,6 +60,8 @@ private:
     HeadlessWindow m_window;
     Calculator m_calculator;
     Dispatcher m_dispatcher;
+    HeadlessKeyboard m_keyTarget{m_calculator, m_dispatcher, m_messages};
+    KeyboardMapping m_keyboard{m_keyTarget};
 };
 
 }  // namespace vantrel

@@ -104,6 +104,24 @@ const std::vector<TokenKind>& TokenKinds() {
              }
              return amount.has_value();
          }},
+        {"kd",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto key = ReadPair<int>(argument);
+             const bool fits = key && key->first >= 0 && key->first <= 0xFFFF &&
+                               key->second >= 0 && key->second <= 7;
+             if (fits) {
+                 session.KeyDown(key->first, key->second);
+             }
+             return fits;
+         }},
+        {"ku",
+         [](HeadlessSession& session, std::string_view argument) {
+             const auto keyCode = ReadInRange(argument, 0, 0xFFFF);
+             if (keyCode) {
+                 session.KeyUp(*keyCode);
+             }
+             return keyCode.has_value();
+         }},
         {"k",
          [](HeadlessSession& session, std::string_view argument) {
              const auto index = ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1);

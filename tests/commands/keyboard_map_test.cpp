@@ -1,0 +1,271 @@
+#include "commands/keyboard_map.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+// Records every call as a short word so that tests can compare whole sequences.
+class RecordingTarget : public KeyboardTarget {
+  public:
+    void theButton_Click(std::int16_t Index) override { Log("click " + std::to_string(Index)); }
+    void ShowButtonPressed(int index, bool pressed) override {
+        Log((pressed ? "press " : "release ") + std::to_string(index));
+        if (pressed) {
+            shownPressed.insert(index);
+        } else {
+            shownPressed.erase(index);
+        }
+    }
+    bool UndoButtonEnabled() const override { return undoEnabled; }
+    void SelectRoundOption(int mode) override { Log("round " + std::to_string(mode)); }
+    void PageUpDown(bool UpTrue) override { Log(UpTrue ? "page up" : "page down"); }
+    void CopyTapeImage(int Mode) override { Log("image " + std::to_string(Mode)); }
+    void ExitPrompt() override { Log("exit"); }
+
+    void Log(std::string event) { events.push_back(std::move(event)); }
+
+    std::vector<std::string> events;
+    std::set<int> shownPressed;
+    bool undoEnabled = false;
+};
+
+struct KeyDownCase {
+    const char* name;
+    int keyCode;
+    int mask;
+    std::vector<std::string> expected;
+};
+
+std::vector<std::string> Pressed(int index) {
+    return {"press " + std::to_string(index), "click " + std::to_string(index)};
+}
+
+std::vector<KeyDownCase> KeyDownCases() {
+    constexpr int kCtrlAlt = kCtrlMask | kAltMask;
+    return {
+        {"MainRowDigitZero", 48, 0, Pressed(0)},
+        {"MainRowDigitNine", 57, 0, Pressed(9)},
+        {"PadDigitZero", 96, 0, Pressed(0)},
+        {"PadDigitSeven", 103, 0, Pressed(7)},
+        {"Delete", 46, 0, Pressed(12)},
+        {"Backspace", 8, 0, Pressed(13)},
+        {"PadMinus", 109, 0, Pressed(14)},
+        {"MainRowMinus", 189, 0, Pressed(14)},
+        {"PadPlus", 107, 0, Pressed(15)},
+        {"MainRowEqualsPlus", 187, 0, Pressed(15)},
+        {"PadSlash", 111, 0, Pressed(16)},
+        {"MainRowSlash", 191, 0, Pressed(16)},
+        {"PadAsterisk", 106, 0, Pressed(17)},
+        {"Enter", 13, 0, Pressed(19)},
+        {"PadDecimal", 110, 0, Pressed(27)},
+        {"MainRowPeriod", 190, 0, Pressed(27)},
+        {"GraveKey", 192, 0, Pressed(27)},
+        {"Space", 32, 0, Pressed(26)},
+        {"Escape", 27, 0, {"exit"}},
+        {"PageUp", 33, 0, {"page up"}},
+        {"PageDown", 34, 0, {"page down"}},
+        {"PlainLetterIgnored", 65, 0, {}},
+        {"AltAloneKeepsPlainTable", 53, kAltMask, Pressed(5)},
+        {"AltEnterTotals", 13, kAltMask, Pressed(19)},
+        {"ShiftFiveIsPercent", 53, kShiftMask, Pressed(18)},
+        {"ShiftEightIsMultiply", 56, kShiftMask, Pressed(17)},
+        {"ShiftPadMinusIsMemorySubtract", 109, kShiftMask, Pressed(21)},
+        {"ShiftMainRowMinusIsMemorySubtract", 189, kShiftMask, Pressed(21)},
+        {"ShiftPadPlusIsMemoryAdd", 107, kShiftMask, Pressed(22)},
+        {"ShiftEqualsPlusIsMemoryAdd", 187, kShiftMask, Pressed(22)},
+        {"ShiftEnterIsMemoryRestore", 13, kShiftMask, Pressed(20)},
+        {"ShiftDeleteIsMemoryClear", 46, kShiftMask, Pressed(11)},
+        {"ShiftOtherDigitIgnored", 49, kShiftMask, {}},
+        {"ShiftPadDigitIgnored", 101, kShiftMask, {}},
+        {"ShiftSpaceIgnored", 32, kShiftMask, {}},
+        {"ShiftEscapeIgnored", 27, kShiftMask, {}},
+        {"ShiftPageDownIgnored", 34, kShiftMask, {}},
+        {"AltShiftFiveIsPercent", 53, kShiftMask | kAltMask, Pressed(18)},
+        {"CtrlCCopies", 67, kCtrlMask, Pressed(23)},
+        {"CtrlShiftCCopies", 67, kCtrlMask | kShiftMask, Pressed(23)},
+        {"CtrlAltCCopiesTapeImage", 67, kCtrlAlt, {"image 1"}},
+        {"CtrlAltShiftCCopiesTapeImage", 67, kCtrlAlt | kShiftMask, {"image 1"}},
+        {"CtrlVPastes", 86, kCtrlMask, Pressed(24)},
+        {"CtrlPPrints", 80, kCtrlMask, Pressed(28)},
+        {"CtrlNNew", 78, kCtrlMask, Pressed(29)},
+        {"CtrlSpaceTogglesTape", 32, kCtrlMask, Pressed(25)},
+        {"CtrlDeleteClearsAll", 46, kCtrlMask, Pressed(10)},
+        {"CtrlShiftDeleteClearsAll", 46, kCtrlMask | kShiftMask, Pressed(10)},
+        {"CtrlZeroSelectsInteger", 48, kCtrlMask, {"round 0"}},
+        {"CtrlFourSelectsFourPlaces", 52, kCtrlMask, {"round 4"}},
+        {"CtrlPadZeroSelectsInteger", 96, kCtrlMask, {"round 0"}},
+        {"CtrlPadFourSelectsFourPlaces", 100, kCtrlMask, {"round 4"}},
+        {"CtrlASelectsAdd2", 65, kCtrlMask, {"round 5"}},
+        {"CtrlFSelectsFloatingPoint", 70, kCtrlMask, {"round 6"}},
+        {"CtrlFiveIgnored", 53, kCtrlMask, {}},
+        {"CtrlNineIgnored", 57, kCtrlMask, {}},
+        {"CtrlPadFiveIgnored", 101, kCtrlMask, {}},
+        {"CtrlEnterIgnored", 13, kCtrlMask, {}},
+        {"CtrlPlusIgnored", 107, kCtrlMask, {}},
+        {"CtrlEscapeIgnored", 27, kCtrlMask, {}},
+        {"CtrlZWithUndoUnavailable", 90, kCtrlMask, {}},
+        {"ModifierKeyItselfIgnored", 16, kShiftMask, {}},
+    };
+}
+
+class KeyDownTest : public ::testing::TestWithParam<KeyDownCase> {};
+
+TEST_P(KeyDownTest, RunsTheMappedAction) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(GetParam().keyCode, GetParam().mask);
+    EXPECT_THAT(target.events, ElementsAreArray(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, KeyDownTest, ::testing::ValuesIn(KeyDownCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeyboardMappingTest, CtrlZUndoesOnlyWhileUndoIsEnabled) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    target.undoEnabled = true;
+    mapping.Form_KeyDown(90, kCtrlMask);
+    EXPECT_THAT(target.events, ElementsAre("press 30", "click 30"));
+}
+
+TEST(KeyboardMappingTest, HeldKeyActsOnceUntilReleased) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyUp(55);
+    target.events.clear();
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyDown(55, 0);
+    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7"));
+}
+
+TEST(KeyboardMappingTest, HeldPageDownPagesOnce) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        mapping.Form_KeyDown(34, 0);
+    }
+    EXPECT_THAT(target.events, ElementsAre("page down"));
+}
+
+TEST(KeyboardMappingTest, RepeatIsJudgedByKeyCodeAloneNotByModifiers) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(187, 0);
+    mapping.Form_KeyDown(187, kShiftMask);
+    EXPECT_THAT(target.events, ElementsAre("press 15", "click 15"));
+}
+
+TEST(KeyboardMappingTest, AnyOtherKeyDownLetsTheSameKeyActAgain) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyDown(16, kShiftMask);
+    mapping.Form_KeyDown(55, 0);
+    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7", "press 7", "click 7"));
+}
+
+TEST(KeyboardMappingTest, KeyUpSwallowedByABoxSuppressesTheNextPressOnce) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(27, 0);
+    mapping.Form_KeyDown(27, 0);
+    EXPECT_THAT(target.events, ElementsAre("exit"));
+}
+
+TEST(KeyboardMappingTest, ForgetLastKeyLetsTheSameKeyActAgain) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(27, 0);
+    mapping.ForgetLastKey();
+    mapping.Form_KeyDown(27, 0);
+    EXPECT_THAT(target.events, ElementsAre("exit", "exit"));
+}
+
+TEST(KeyboardMappingTest, KeyCodeIsKeptAsSixteenBits) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(55, 0);
+    mapping.Form_KeyDown(55 + 0x10000, 0);
+    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7"));
+}
+
+struct KeyUpCase {
+    const char* name;
+    int keyCode;
+    std::vector<int> released;
+};
+
+std::vector<KeyUpCase> KeyUpCases() {
+    return {
+        {"MainRowDigit", 52, {4}},    {"PadDigit", 105, {9}},
+        {"Delete", 46, {10, 11, 12}}, {"Backspace", 8, {13}},
+        {"PadMinus", 109, {14, 21}},  {"MainRowMinus", 189, {14, 21}},
+        {"PadPlus", 107, {15, 22}},   {"MainRowEqualsPlus", 187, {15, 22}},
+        {"PadSlash", 111, {16}},      {"MainRowSlash", 191, {16}},
+        {"PadAsterisk", 106, {17}},   {"Enter", 13, {19, 20}},
+        {"Space", 32, {26}},          {"PadDecimal", 110, {27}},
+        {"MainRowPeriod", 190, {27}}, {"GraveKey", 192, {27}},
+        {"Letter", 67, {}},           {"Shift", 16, {}},
+        {"Escape", 27, {}},
+    };
+}
+
+class KeyUpTest : public ::testing::TestWithParam<KeyUpCase> {};
+
+TEST_P(KeyUpTest, ReleasesTheKeysButtonsThenTheModifierButtons) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyUp(GetParam().keyCode);
+    std::vector<std::string> expected;
+    for (const int button : GetParam().released) {
+        expected.push_back("release " + std::to_string(button));
+    }
+    for (const int button : {18, 17, 23, 24, 25, 28, 29, 30}) {
+        expected.push_back("release " + std::to_string(button));
+    }
+    EXPECT_THAT(target.events, ElementsAreArray(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, KeyUpTest, ::testing::ValuesIn(KeyUpCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever the modifiers at key-down, the key-up of the same key (its modifiers possibly
+// already let go) must leave no button drawn pressed.
+TEST(KeyboardMappingTest, EveryPressedButtonIsReleasedByItsOwnKeyUp) {
+    for (int mask = 0; mask <= (kShiftMask | kCtrlMask | kAltMask); ++mask) {
+        for (int keyCode = 1; keyCode < 256; ++keyCode) {
+            RecordingTarget target;
+            target.undoEnabled = true;
+            KeyboardMapping mapping(target);
+            mapping.Form_KeyDown(keyCode, mask);
+            mapping.Form_KeyUp(keyCode);
+            EXPECT_THAT(target.shownPressed, IsEmpty())
+                << "key " << keyCode << " with modifier mask " << mask;
+        }
+    }
+}
+
+TEST(KeyboardMappingTest, ButtonStaysPressedUntilKeyUp) {
+    RecordingTarget target;
+    KeyboardMapping mapping(target);
+    mapping.Form_KeyDown(13, kShiftMask);
+    EXPECT_THAT(target.shownPressed, ElementsAre(20));
+    mapping.Form_KeyDown(16, kShiftMask);
+    EXPECT_THAT(target.shownPressed, ElementsAre(20));
+}
+
+}  // namespace
+}  // namespace vantrel
