@@ -97,7 +97,11 @@ std::optional<Decimal> ToDecimal(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
-    const SignificantDigits digits = TakeSignificantDigits(value);
+    if (const std::optional<ShortDecimal> decimal = FindShortDecimal(value)) {
+        return Decimal{decimal->scaled < 0,
+                       decimal->scaled < 0 ? -decimal->scaled : decimal->scaled, -decimal->places};
+    }
+    const SignificantDigits digits = ConvertSignificantDigits(value);
     if (digits.isZero()) {
         return Decimal{};
     }
