@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -14,10 +15,17 @@ struct ProcessResult {
     std::string out;
 };
 
+// A file of this test's own, since ctest runs tests side by side.
+std::filesystem::path TestFile(const std::string& suffix) {
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    return std::filesystem::temp_directory_path() /
+           ("vantrel-replay-" + test + "-" + std::to_string(getpid()) + suffix);
+}
+
 // Runs the real program with `tokens` on its standard input, and stderr sent to `errPath`.
 ProcessResult RunReplayProcess(const std::string& arguments, const std::string& tokens,
                                const std::filesystem::path& errPath) {
-    const auto inPath = std::filesystem::temp_directory_path() / "vantrel-replay-test.in";
+    const auto inPath = TestFile(".in");
     std::ofstream(inPath) << tokens;
     const std::string command = std::string(VANTREL_REPLAY_PATH) + " " + arguments + " < " +
                                 inPath.string() + " 2> " + errPath.string();
@@ -42,8 +50,12 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 class ReplayProcess : public ::testing::Test {
 protected:
-    std::filesystem::path errPath =
-        std::filesystem::temp_directory_path() / "vantrel-replay-test.err";
+    void TearDown() override {
+        std::filesystem::remove(errPath);
+        std::filesystem::remove(TestFile(".in"));
+    }
+
+    std::filesystem::path errPath = TestFile(".err");
 };
 
 TEST_F(ReplayProcess, PercentOfARunningTotalPrintsEveryItem) {
