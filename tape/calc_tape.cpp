@@ -1,0 +1,192 @@
+#include "tape/calc_tape.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <cmath>
+#include <stdexcept>
+
+#include "tape/qt_tape_canvas.h"
+
+namespace vantrel {
+namespace {
+
+constexpr double kDefaultFontSize = 11.4;
+constexpr int kScrollBarTwipsBeforeFontSize = 255;
+constexpr double kMetresPerInch = 0.0254;
+
+template <typename Step>
+void IgnoreFailure(Step step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+        // A failing step of a resize leaves the view as it is until the next redraw.
+    }
+}
+
+}  // namespace
+
+CalcTape::CalcTape(QWidget* parent)
+    : QWidget(parent),
+      m_font(QStringLiteral("Courier New")),
+      m_vScroll(new QScrollBar(Qt::Vertical, this)),
+      m_scrollBarTwips(kScrollBarTwipsBeforeFontSize) {
+    m_font.setStyleHint(QFont::TypeWriter);
+    m_font.setPointSizeF(kDefaultFontSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The right button's release raises ShowPopupMenu; no context menu of a parent shows.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    m_vScroll->setRange(0, 0);
+    connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    m_nothingToPrint = [this] {
+        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+                                 QStringLiteral("Nothing to print"));
+    };
+    syncSurfaceSize();
+    measureMetrics();
+    placeScrollBar();
+    MyCLS();
+}
+
+void CalcTape::AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) {
+    const std::int32_t before = m_store.CurrentLine();
+    m_store.AddDataLine(NumStr, Op, CLR);
+    m_rows.Truncate(before);
+    m_rows.Extend(m_store, before + 1);
+    DrawLine(m_store.Line(before + 1));
+    UpdateScroll();
+}
+
+std::int32_t CalcTape::CurrentLine() const {
+    return m_store.CurrentLine();
+}
+
+void CalcTape::SetCurrentLine(std::int32_t count) {
+    m_store.SetCurrentLine(count);
+}
+
+void CalcTape::Redraw() {
+    Redraw(false);
+}
+
+void CalcTape::ClearAll() {
+    m_store.ClearAll();
+    m_topOffset = 0;
+    m_rows.Reset(m_metrics.LineHeight);
+    MyCLS();
+    const QSignalBlocker blocker(m_vScroll);
+    m_vScroll->setMaximum(0);
+}
+
+float CalcTape::FontSize() const {
+    return static_cast<float>(m_font.pointSizeF());
+}
+
+void CalcTape::SetFontSize(float vNewValue) {
+    if (!std::isfinite(vNewValue) || vNewValue <= 0) {
+        throw std::invalid_argument("a font size must be a positive number");
+    }
+    m_font.setPointSizeF(vNewValue);
+    measureMetrics();
+    m_scrollBarTwips = 2 * m_metrics.CharWidth;
+    placeScrollBar();
+}
+
+void CalcTape::SetTwipsPerPixel(int twipsPerPixel) {
+    if (twipsPerPixel <= 0) {
+        throw std::invalid_argument("twips per pixel must be positive");
+    }
+    m_twipsPerPixel = twipsPerPixel;
+    syncSurfaceSize();
+    measureMetrics();
+    placeScrollBar();
+    Redraw(false);
+}
+
+void CalcTape::SetPrinterName(const QString& name) {
+    m_printerName = name;
+}
+
+void CalcTape::setNothingToPrintNotice(std::function<void()> notice) {
+    m_nothingToPrint = std::move(notice);
+}
+
+const TapeLineStore& CalcTape::Store() const {
+    return m_store;
+}
+
+void CalcTape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_surface);
+}
+
+void CalcTape::resizeEvent(QResizeEvent*) {
+    UserControl_Resize();
+}
+
+void CalcTape::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit ShowPopupMenu();
+    }
+}
+
+void CalcTape::UserControl_Resize() {
+    syncSurfaceSize();
+    if (m_imageBusy) {
+        return;
+    }
+    IgnoreFailure([this] { placeScrollBar(); });
+    IgnoreFailure([this] { UpdateScroll(); });
+    IgnoreFailure([this] { Redraw(false); });
+}
+
+void CalcTape::measureMetrics() {
+    m_metrics = MeasureTapeMetrics(m_font, &m_surface, 1.0 / m_twipsPerPixel);
+    m_rows.Reset(m_metrics.LineHeight);
+}
+
+void CalcTape::placeScrollBar() {
+    m_vScroll->setGeometry(0, 0, twipsToPixels(m_scrollBarTwips), height());
+    const auto rowsInView = static_cast<int>(surfaceHeight() / m_metrics.LineHeight);
+    m_vScroll->setPageStep(std::max(1, rowsInView - 1));
+}
+
+// The image keeps everything drawn on it when the control grows or shrinks; only a redraw
+// replaces it. It is made at the screen's own pixel density so that text stays sharp.
+void CalcTape::syncSurfaceSize() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
+                       std::max(1, static_cast<int>(std::ceil(height() * ratio))));
+    const int dotsPerMetre = qRound(1440.0 / m_twipsPerPixel / kMetresPerInch);
+    if (m_surface.size() == pixels && m_surface.devicePixelRatio() == ratio &&
+        m_surface.dotsPerMeterY() == dotsPerMetre) {
+        return;
+    }
+    QImage next(pixels, QImage::Format_RGB32);
+    next.fill(Qt::white);
+    next.setDotsPerMeterX(dotsPerMetre);
+    next.setDotsPerMeterY(dotsPerMetre);
+    next.setDevicePixelRatio(ratio);
+    if (!m_surface.isNull()) {
+        QPainter painter(&next);
+        painter.drawImage(QPointF(0, 0), m_surface);
+    }
+    m_surface = std::move(next);
+}
+
+double CalcTape::surfaceWidth() const {
+    return static_cast<double>(width()) * m_twipsPerPixel;
+}
+
+double CalcTape::surfaceHeight() const {
+    return static_cast<double>(height()) * m_twipsPerPixel;
+}
+
+int CalcTape::twipsToPixels(double twips) const {
+    return static_cast<int>(RoundHalfEven(twips / m_twipsPerPixel));
+}
+
+}  // namespace vantrel

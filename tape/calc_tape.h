@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/ports.h"
+#include "tape/qt_tape_canvas.h"
+#include "tape/tape_geometry.h"
+#include "tape/tape_line_store.h"
+#include "tape/tape_marks.h"
+#include "tape/tape_row_index.h"
+
+class QScrollBar;
+
+namespace vantrel {
+
+// The paper tape: it stores the lines the calculator writes, draws them onto a persistent
+// image in twips, scrolls, pages, prints and renders itself into a bitmap. Failures of the
+// tape's own operations are thrown to the caller.
+class CalcTape : public QWidget, public TapePort {
+    Q_OBJECT
+
+  public:
+    explicit CalcTape(QWidget* parent = nullptr);
+
+    void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) override;
+    std::int32_t CurrentLine() const override;
+    void SetCurrentLine(std::int32_t count) override;
+    void Redraw() override;
+    void ClearAll() override;
+    void PrintContent() override;
+
+    void Redraw(bool LastCalc);
+    void MyCLS();
+    void UpdateScroll();
+    void PageUpDown(bool UpTrue);
+    float FontSize() const;
+    void SetFontSize(float vNewValue);
+    // 1 the whole tape, 2 the lines in view, 3 the last calculation; a null image for any
+    // other mode or for a tape too tall for one image.
+    QImage GetTapeImage(int Mode);
+    // The screen's scale; twips are converted to pixels with it.
+    void SetTwipsPerPixel(int twipsPerPixel);
+    // The printer PrintContent prints on; empty means the system's default printer.
+    void SetPrinterName(const QString& name);
+    // Replaces the "Nothing to print" message box, for a caller that must not block.
+    void setNothingToPrintNotice(std::function<void()> notice);
+    const TapeLineStore& Store() const;
+
+    // View state; positions and sizes in twips.
+    std::int32_t LineHeight() const { return m_metrics.LineHeight; }
+    std::int32_t CharWidth() const { return m_metrics.CharWidth; }
+    std::int64_t NextY() const { return m_cursor.NextY; }
+    std::int64_t TopOffset() const { return m_topOffset; }
+    bool ImageBusy() const { return m_imageBusy; }
+    const std::string& LastValueText() const { return m_cursor.LastValueText; }
+    int TwipsPerPixel() const { return m_twipsPerPixel; }
+    QScrollBar* VScroll1() const { return m_vScroll; }
+    const QImage& Surface() const { return m_surface; }
+
+    // The largest bitmap GetTapeImage makes; a taller tape gives a null image.
+    static constexpr double kMaxImageBytes = 128.0 * 1024 * 1024;
+
+  signals:
+    void ShowPopupMenu();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void DrawLine(const TapeLine& line);
+    void VScroll1_Change();
+    void UserControl_Resize();
+    void measureMetrics();
+    void placeScrollBar();
+    void syncSurfaceSize();
+    void drawLines(const TapeRowIndex& rows, std::int32_t first);
+    const TapeRowIndex& fullTapeRows();
+    std::int32_t lastCalculationStart() const;
+    double surfaceWidth() const;
+    double surfaceHeight() const;
+    int twipsToPixels(double twips) const;
+    CanvasScale screenScale() const;
+    void resizeSurfaceHeight(int pixels);
+    int tallSurfaceHeight() const;
+    bool fitsOneImage(int pixelHeight) const;
+
+    class ViewRestorer;
+
+    TapeLineStore m_store;
+    TapeRowIndex m_rows;
+    TapeMarks m_marks;
+    QFont m_font;
+    QImage m_surface;
+    QScrollBar* m_vScroll = nullptr;
+    TapeMetrics m_metrics;
+    TapeCursor m_cursor;
+    std::int64_t m_topOffset = 0;
+    bool m_imageBusy = false;
+    int m_twipsPerPixel = 15;
+    std::int32_t m_scrollBarTwips;
+    QString m_printerName;
+    std::function<void()> m_nothingToPrint;
+};
+
+}  // namespace vantrel

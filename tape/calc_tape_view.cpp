@@ -1,0 +1,136 @@
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "tape/calc_tape.h"
+#include "tape/qt_tape_canvas.h"
+#include "tape/tape_draw_pass.h"
+
+namespace vantrel {
+namespace {
+
+const QColor kNormalInk(0, 0, 128);
+
+}  // namespace
+
+void CalcTape::MyCLS() {
+    m_surface.fill(Qt::white);
+    m_cursor = TapeCursor{m_metrics.LineHeight, {}, true};
+    update();
+}
+
+void CalcTape::DrawLine(const TapeLine& line) {
+    QPainter painter(&m_surface);
+    QtTapeCanvas canvas(painter, m_font, m_marks, screenScale());
+    DrawTapeLine(canvas, ScreenColumn(surfaceWidth(), m_metrics), m_cursor, line, m_topOffset);
+    update();
+}
+
+void CalcTape::Redraw(bool LastCalc) {
+    MyCLS();
+    const std::int32_t first = LastCalc ? lastCalculationStart() : 1;
+    if (first == 1) {
+        drawLines(fullTapeRows(), first);
+        return;
+    }
+    TapeRowIndex rows;
+    rows.Reset(m_metrics.LineHeight, first);
+    rows.Extend(m_store, m_store.CurrentLine());
+    drawLines(rows, first);
+}
+
+// Draws only the lines that reach into the view, then leaves the cursor where drawing every
+// line from `first` would have left it. A line's ink stays within two rows and a cell of the
+// y at which it starts.
+void CalcTape::drawLines(const TapeRowIndex& rows, std::int32_t first) {
+    const std::int32_t last = m_store.CurrentLine();
+    if (last < first) {
+        return;
+    }
+    const std::int64_t margin = 2 * std::int64_t{m_metrics.LineHeight} + m_metrics.CharWidth;
+    const auto bottom = static_cast<std::int64_t>(surfaceHeight()) + m_topOffset + margin;
+    std::int32_t k = std::clamp(rows.FirstLineFrom(m_topOffset - margin), first, last + 1);
+    {
+        QPainter painter(&m_surface);
+        QtTapeCanvas canvas(painter, m_font, m_marks, screenScale());
+        const TapeColumn column = ScreenColumn(surfaceWidth(), m_metrics);
+        if (k <= last) {
+            m_cursor = rows.CursorBefore(m_store, k);
+        }
+        for (; k <= last && rows.StartY(k) <= bottom; ++k) {
+            DrawTapeLine(canvas, column, m_cursor, m_store.Line(k), m_topOffset);
+        }
+    }
+    m_cursor = rows.CursorBefore(m_store, last + 1);
+    update();
+}
+
+const TapeRowIndex& CalcTape::fullTapeRows() {
+    m_rows.Extend(m_store, m_store.CurrentLine());
+    return m_rows;
+}
+
+// The line after the last clear-all marker before the tape's last line; the last line itself
+// is not looked at, so a marker there still shows the calculation it closed.
+std::int32_t CalcTape::lastCalculationStart() const {
+    for (std::int32_t j = m_store.CurrentLine() - 1; j >= 1; --j) {
+        if (m_store.Line(j).Op == TapeOpClearAll) {
+            return j + 1;
+        }
+    }
+    return 1;
+}
+
+void CalcTape::UpdateScroll() {
+    const double h = m_metrics.LineHeight;
+    const std::int64_t e =
+        RoundHalfEven(static_cast<double>(m_cursor.NextY) - surfaceHeight() + h / 2);
+    if (e < 0) {
+        const int before = m_vScroll->value();
+        {
+            const QSignalBlocker blocker(m_vScroll);
+            m_vScroll->setMaximum(0);
+        }
+        if (m_vScroll->value() != before) {
+            VScroll1_Change();
+        }
+        return;
+    }
+    const std::int64_t rows = RoundHalfEven(static_cast<double>(e) / h);
+    if (rows > std::numeric_limits<int>::max()) {
+        throw std::overflow_error("the tape has more rows than its scroll bar can count");
+    }
+    {
+        const QSignalBlocker blocker(m_vScroll);
+        m_vScroll->setMaximum(static_cast<int>(rows));
+        m_vScroll->setValue(static_cast<int>(rows));
+    }
+    VScroll1_Change();
+}
+
+void CalcTape::PageUpDown(bool UpTrue) {
+    const std::int64_t page = RoundHalfEven(surfaceHeight() / m_metrics.LineHeight - 1);
+    const std::int64_t position = m_vScroll->value();
+    const std::int64_t maximum = m_vScroll->maximum();
+    const std::int64_t wanted =
+        UpTrue ? std::max<std::int64_t>(position - page, 0) : std::min(position + page, maximum);
+    {
+        const QSignalBlocker blocker(m_vScroll);
+        m_vScroll->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, 0, maximum)));
+    }
+    VScroll1_Change();
+}
+
+void CalcTape::VScroll1_Change() {
+    m_topOffset = std::int64_t{m_vScroll->value()} * m_metrics.LineHeight;
+    Redraw(false);
+}
+
+CanvasScale CalcTape::screenScale() const {
+    return {1.0 / m_twipsPerPixel, 1.0, kNormalInk};
+}
+
+}  // namespace vantrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRectF>
+#include <QSize>
+#include <QSvgRenderer>
+#include <array>
+#include <memory>
+
+class QPainter;
+
+namespace vantrel {
+
+// The eleven mark images (Picture1), indexed by line code 0 to 10: blue glyphs on white,
+// kept as vectors so that they stay sharp at any size they are drawn at.
+class TapeMarks {
+  public:
+    static constexpr int kCount = 11;
+
+    TapeMarks();
+    // The image's own size in pixels.
+    QSize pixelSize(int index) const;
+    void draw(QPainter& painter, int index, const QRectF& target) const;
+
+  private:
+    std::array<std::unique_ptr<QSvgRenderer>, kCount> m_renderers;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "pdf_text.h"
+#include "tape/tape_marks.h"
+#include "tape/tape_printer.h"
+#include "tape_fixture.h"
+
+namespace vantrel {
+namespace {
+
+using testing::ContainsInOrder;
+using testing::PdfText;
+
+QStringList Amounts(int count) {
+    QStringList amounts;
+    for (int i = 1; i <= count; ++i) {
+        amounts << QStringLiteral("%1.%2").arg(1000 + i).arg(i % 100, 2, 10, QLatin1Char('0'));
+    }
+    return amounts;
+}
+
+void AddAmounts(TapeLineStore& store, const QStringList& amounts) {
+    for (const QString& amount : amounts) {
+        store.AddDataLine(amount.toStdString(), TapeOpAdd, true);
+    }
+}
+
+TEST(TapePrinting, AnEmptyTapeSaysThereIsNothingToPrint) {
+    CalcTape tape;
+    int notices = 0;
+    tape.setNothingToPrintNotice([&notices] { ++notices; });
+    tape.PrintContent();
+    EXPECT_EQ(notices, 1);
+    tape.AddDataLine("1.00", TapeOpAdd, true);
+    tape.SetCurrentLine(0);
+    tape.PrintContent();
+    EXPECT_EQ(notices, 2);
+}
+
+TEST(TapePrinting, APrinterThatCannotStartEndsThePrintoutSilently) {
+    CalcTape tape;
+    int notices = 0;
+    tape.setNothingToPrintNotice([&notices] { ++notices; });
+    tape.AddDataLine("1.00", TapeOpAdd, true);
+    tape.SetPrinterName(QStringLiteral("no printer of this name"));
+    EXPECT_NO_THROW(tape.PrintContent());
+    EXPECT_EQ(notices, 0);
+    EXPECT_EQ(tape.CurrentLine(), 1);
+}
+
+class PdfPrinting : public ::testing::Test {
+  protected:
+    QString Print(const TapeLineStore& store) {
+        const QString path = dir.filePath(QStringLiteral("tape.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        EXPECT_TRUE(PrintTape(printer, store, QStringLiteral("Courier New"), marks));
+        return path;
+    }
+
+    QTemporaryDir dir;
+    const TapeMarks marks;
+};
+
+TEST_F(PdfPrinting, AmountsComeOutInTheirOrder) {
+    TapeLineStore store;
+    const QStringList amounts = Amounts(12);
+    AddAmounts(store, amounts);
+    store.AddDataLine("-7.25", TapeOpSubtract, false);
+    store.AddDataLine("12,345.67", TapeOpTotalBase + 13, true);
+    const QString path = Print(store);
+    ASSERT_TRUE(QFileInfo(path).size() > 0);
+    const QString text = PdfText(path);
+    EXPECT_TRUE(ContainsInOrder(text, amounts + QStringList{"-7.25", "13", "12,345.67"}))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString(23, QChar(0x2014)))) << text.toStdString();
+}
+
+TEST_F(PdfPrinting, ALongTapeFlowsIntoColumnsAndPages) {
+    TapeLineStore store;
+    const QStringList amounts = Amounts(400);
+    AddAmounts(store, amounts);
+    const QString path = Print(store);
+    const QString text = PdfText(path);
+    for (const QString& amount : amounts) {
+        ASSERT_TRUE(text.contains(amount)) << amount.toStdString();
+    }
+    EXPECT_GE(text.count(QChar('\f')), 2) << "more than one page";
+}
+
+}  // namespace
+}  // namespace vantrel
