@@ -1,0 +1,156 @@
+#include "commands/qt/main_menus.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::int16_t kNew = 29;
+constexpr std::int16_t kPrintTape = 28;
+constexpr std::int16_t kCopy = 23;
+constexpr std::int16_t kPaste = 24;
+constexpr std::int16_t kUndo = 30;
+constexpr std::int16_t kShowHideTape = 25;
+
+QMenu* AddMenu(QMenuBar& bar, const char* name, const QString& caption) {
+    QMenu* menu = bar.addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QMenu* AddSubmenu(QMenu& parent, const char* name, const QString& caption) {
+    QMenu* menu = parent.addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+}  // namespace
+
+MainMenus::MainMenus(QMenuBar& bar, MenuTarget& target) : m_target(target) {
+    bar.setNativeMenuBar(false);
+    BuildFileMenu(bar);
+    BuildEditMenu(bar);
+    BuildOptionsMenu(bar);
+    BuildHelpMenu(bar);
+}
+
+QAction* MainMenus::AddEntry(QMenu& menu, const char* name, const QString& caption) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* MainMenus::AddKeyEntry(QMenu& menu, const char* name, const QString& caption,
+                                std::int16_t index) {
+    QAction* action = AddEntry(menu, name, caption);
+    QObject::connect(action, &QAction::triggered,
+                     [this, index] { m_target.theButton_Click(index); });
+    return action;
+}
+
+void MainMenus::AddSeparator(QMenu& menu, const char* name) {
+    menu.addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+void MainMenus::BuildFileMenu(QMenuBar& bar) {
+    QMenu* file = AddMenu(bar, "m_File", QStringLiteral("&File"));
+    AddKeyEntry(*file, "m_New", QStringLiteral("New    (Ctrl+N)"), kNew);
+    AddKeyEntry(*file, "m_Print", QStringLiteral("Print    (Ctrl+P)"), kPrintTape);
+    m_PSelect = AddSubmenu(*file, "m_PSelect", QStringLiteral("Select Printer"));
+    auto* printers = new QActionGroup(m_PSelect);
+    for (int i = 0; i < kPrinterEntries; ++i) {
+        const QString caption = QStringLiteral("Pr%1").arg(i);
+        m_Prn[i] = AddEntry(*m_PSelect, "m_Prn", caption);
+        m_Prn[i]->setProperty("Index", i);
+        m_Prn[i]->setCheckable(true);
+        m_Prn[i]->setVisible(false);
+        printers->addAction(m_Prn[i]);
+    }
+    m_PEmpty = AddEntry(*m_PSelect, "m_PEmpty", QStringLiteral("(Empty)"));
+    AddSeparator(*file, "m_1");
+    QObject::connect(AddEntry(*file, "m_Exit", QStringLiteral("Exit")), &QAction::triggered,
+                     [this] { m_target.m_Exit_Click(); });
+}
+
+void MainMenus::BuildEditMenu(QMenuBar& bar) {
+    QMenu* edit = AddMenu(bar, "m_Edit", QStringLiteral("&Edit"));
+    AddKeyEntry(*edit, "m_Copy", QStringLiteral("Copy    (Ctrl+C)"), kCopy);
+    AddKeyEntry(*edit, "m_Paste", QStringLiteral("Paste    (Ctrl+V)"), kPaste);
+    AddSeparator(*edit, "m_2");
+    m_TapeCopy = AddSubmenu(*edit, "m_TapeCopy", QStringLiteral("Tape Copy"));
+    const auto addCopy = [this](const char* name, const QString& caption, int mode) {
+        QObject::connect(AddEntry(*m_TapeCopy, name, caption), &QAction::triggered,
+                         [this, mode] { m_target.CopyTapeImage(mode); });
+    };
+    addCopy("m_CopyAll", QStringLiteral("Copy All    (Ctrl+Alt+C)"), 1);
+    addCopy("m_CopyVisible", QStringLiteral("Copy Visible"), 2);
+    addCopy("m_CopyLast", QStringLiteral("Last Calculation"), 3);
+    AddSeparator(*edit, "m_21");
+    m_Undo = AddKeyEntry(*edit, "m_Undo", QStringLiteral("Undo    (Ctrl+Z)"), kUndo);
+    m_Undo->setEnabled(false);
+}
+
+void MainMenus::BuildOptionsMenu(QMenuBar& bar) {
+    QMenu* options = AddMenu(bar, "m_Options", QStringLiteral("&Options"));
+    m_OnTop = AddEntry(*options, "m_OnTop", QStringLiteral("Always on top"));
+    m_OnTop->setCheckable(true);
+    m_OnTop->setChecked(true);
+    QObject::connect(m_OnTop, &QAction::triggered,
+                     [this](bool checked) { m_target.m_OnTop_Click(checked); });
+    m_ShowTape = AddEntry(*options, "m_ShowTape", QStringLiteral("Show Tape"));
+    m_ShowTape->setCheckable(true);
+    m_ShowTape->setChecked(true);
+    // The check mark follows the tape's visibility, which the command may refuse to change
+    // (the error state), so the entry's own toggle is taken back first.
+    QObject::connect(m_ShowTape, &QAction::triggered, [this](bool checked) {
+        m_ShowTape->setChecked(!checked);
+        m_target.theButton_Click(kShowHideTape);
+    });
+    AddSeparator(*options, "m_12");
+    QObject::connect(AddEntry(*options, "m_SaveSettings", QStringLiteral("Save Settings")),
+                     &QAction::triggered, [this] { m_target.m_SaveSettings_Click(); });
+    AddSeparator(*options, "m_3");
+    QObject::connect(AddEntry(*options, "m_Default", QStringLiteral("Restore Default")),
+                     &QAction::triggered, [this] { m_target.m_Default_Click(); });
+}
+
+void MainMenus::BuildHelpMenu(QMenuBar& bar) {
+    QMenu* help = AddMenu(bar, "m_Help", QStringLiteral("&Help"));
+    QObject::connect(AddEntry(*help, "m_About", QStringLiteral("About")), &QAction::triggered,
+                     [this] { m_target.m_About_Click(); });
+}
+
+void MainMenus::SetUndoEnabled(bool enabled) {
+    m_Undo->setEnabled(enabled);
+}
+
+void MainMenus::SetShowTapeChecked(bool checked) {
+    m_ShowTape->setChecked(checked);
+}
+
+void MainMenus::SetOnTopChecked(bool checked) {
+    m_OnTop->setChecked(checked);
+}
+
+bool MainMenus::OnTopChecked() const {
+    return m_OnTop->isChecked();
+}
+
+void MainMenus::FillPrinterMenu(const QStringList& deviceNames) {
+    const int listed = std::min<int>(deviceNames.size(), kPrinterEntries);
+    for (int i = 0; i < kPrinterEntries; ++i) {
+        if (i < listed) {
+            QString caption = deviceNames[i];
+            m_Prn[i]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        }
+        m_Prn[i]->setVisible(i < listed);
+    }
+    m_PEmpty->setVisible(listed == 0);
+}
+
+}  // namespace vantrel

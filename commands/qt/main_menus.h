@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace vantrel {
+
+// Where the menu entries lead. Entries that stand for a keypad key go through theButton_Click
+// with that key's index and draw no key pressed.
+class MenuTarget {
+  public:
+    virtual ~MenuTarget() = default;
+    virtual void theButton_Click(std::int16_t Index) = 0;
+    virtual void CopyTapeImage(int Mode) = 0;
+    // File > Exit: closes the window at once, without a question.
+    virtual void m_Exit_Click() = 0;
+    // Options > Always on top, with the check mark already inverted.
+    virtual void m_OnTop_Click(bool OnTop) = 0;
+    virtual void m_SaveSettings_Click() = 0;
+    virtual void m_Default_Click() = 0;
+    virtual void m_About_Click() = 0;
+};
+
+// The menu bar of the main window and the states kept in its entries: Undo enabled, the check
+// marks of Always on top and Show Tape, and the printer list.
+class MainMenus {
+  public:
+    static constexpr int kPrinterEntries = 10;
+
+    MainMenus(QMenuBar& bar, MenuTarget& target);
+
+    QMenu& TapeCopyMenu() const { return *m_TapeCopy; }
+
+    void SetUndoEnabled(bool enabled);
+    void SetShowTapeChecked(bool checked);
+    void SetOnTopChecked(bool checked);
+    bool OnTopChecked() const;
+
+    // Up to ten printers by device name, each in its own entry; "(Empty)" shows only while
+    // none is listed.
+    void FillPrinterMenu(const QStringList& deviceNames);
+
+  private:
+    void BuildFileMenu(QMenuBar& bar);
+    void BuildEditMenu(QMenuBar& bar);
+    void BuildOptionsMenu(QMenuBar& bar);
+    void BuildHelpMenu(QMenuBar& bar);
+    QAction* AddEntry(QMenu& menu, const char* name, const QString& caption);
+    QAction* AddKeyEntry(QMenu& menu, const char* name, const QString& caption, std::int16_t index);
+    void AddSeparator(QMenu& menu, const char* name);
+
+    MenuTarget& m_target;
+    QMenu* m_TapeCopy = nullptr;
+    QMenu* m_PSelect = nullptr;
+    std::array<QAction*, kPrinterEntries> m_Prn{};
+    QAction* m_PEmpty = nullptr;
+    QAction* m_Undo = nullptr;
+    QAction* m_OnTop = nullptr;
+    QAction* m_ShowTape = nullptr;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,246 @@
+#include "shell/frm_main.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <utility>
+
+#include "resources/keys/key_faces.h"
+#include "shell/key_event_filter.h"
+#include "shell/layout_widgets.h"
+#include "shell/main_mod.h"
+#include "shell/settings_store.h"
+#include "shell/system_locale.h"
+#include "shell/tape_image_copy.h"
+#include "shell/tones/desktop_tones.h"
+#include "shell/window_prompts.h"
+#include "tape/calc_tape.h"
+
+namespace vantrel {
+
+namespace {
+
+QWidget* CreateClient(QMainWindow& window) {
+    auto* client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
+    window.setCentralWidget(client);
+    return client;
+}
+
+CalcTape* CreateTape(QWidget& client) {
+    auto* tape = new CalcTape(&client);
+    tape->setObjectName(QString::fromUtf8(kTapeName.data(), kTapeName.size()));
+    return tape;
+}
+
+QSettings UserSettings() {
+    return QSettings(QStringLiteral("Vantrel"));
+}
+
+}  // namespace
+
+FrmMain::FrmMain(FrmMainOptions options)
+    : m_layout(DesignControls()),
+      m_client(CreateClient(*this)),
+      m_labels(CreateDisplayLabels(*m_client)),
+      m_roundOpt(*m_client, [this](int index) { m_calculator.RoundOpt_Click(index); }),
+      m_keypad(*m_client, [this](std::int16_t index) { theButton_Click(index); }),
+      m_tape(CreateTape(*m_client)),
+      m_timer(*this),
+      m_menus(*menuBar(), *this),
+      m_display(m_labels, m_keypad, m_menus, m_roundOpt),
+      m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
+      m_calculator({m_display, m_timer, *m_tones, *m_tape}, SystemSeparators()),
+      m_dispatcher(m_calculator, *m_tape, m_clipboard, *this, *m_tones),
+      m_keyboard(*this),
+      m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_keyboard)) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Vantrel Calculator"));
+    // The icon's picture loads once the window is on screen; showing the window needs none.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
+    connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_calculator.Timer1_Timer(); });
+    connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
+    Form_Load(options.twipsPerPixel);
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
+    ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
+    QSettings store = UserSettings();
+    const WindowSettings settings = LoadWindowSettings(store);
+    m_calculator.StartUp(settings.RoundOption);
+    ApplySettings(settings);
+    m_menus.FillPrinterMenu({});
+}
+
+void FrmMain::ScaleLayout(int twipsPerPixel) {
+    m_layout.Scale(twipsPerPixel, twipsPerPixel);
+    ApplyScaledLayout(*m_client, m_layout);
+    // Each of the tape's settings measures and redraws it anew; at the design scale neither
+    // changes, and start-up need not pay for that.
+    if (twipsPerPixel != m_tape->TwipsPerPixel()) {
+        m_tape->SetTwipsPerPixel(twipsPerPixel);
+    }
+    const auto tapeFontSize = static_cast<float>(m_layout.Find(kTapeName)->font->points);
+    if (tapeFontSize != m_tape->FontSize()) {
+        m_tape->SetFontSize(tapeFontSize);
+    }
+    SetStdHeight();
+    // A window not yet shown gets no resize event; its width is fitted here.
+    Form_Resize();
+}
+
+void FrmMain::SetStdHeight() {
+    resize(width(), PixelsY(StdWindowHeight(Measures(), ControlTwips(KeyName(0)))));
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmMain::Form_Resize() {
+    const WindowMeasures window = Measures();
+    if (const auto height = FittedTapeHeight(window)) {
+        m_layout.SetHeight(kTapeName, *height);
+        const PixelRect tape = m_layout.Pixels(*m_layout.Find(kTapeName));
+        m_tape->setGeometry(tape.left, tape.top, tape.width, tape.height);
+    }
+    const int width = PixelsX(FittedWindowWidth(window, m_tapeShown, ControlTwips(kTapeName),
+                                                ControlTwips(kDisplayName)));
+    if (minimumWidth() != width || maximumWidth() != width) {
+        setFixedWidth(width);
+    }
+}
+
+void FrmMain::ApplyTapeVisibility() {
+    m_tape->setHidden(!m_tapeShown);
+    m_menus.SetShowTapeChecked(m_tapeShown);
+    Form_Resize();
+}
+
+void FrmMain::ApplySettings(const WindowSettings& settings) {
+    if (m_roundOpt.Selected() != settings.RoundOption) {
+        m_calculator.RoundOpt_Click(settings.RoundOption);
+    }
+    if (settings.Height > 0) {
+        resize(width(), PixelsY(settings.Height));
+    }
+    PlaceWindow(settings);
+    m_menus.SetOnTopChecked(settings.AlwaysOnTop);
+    SetTopMost(*this, settings.AlwaysOnTop);
+    m_tapeShown = settings.ShowTape;
+    ApplyTapeVisibility();
+}
+
+void FrmMain::PlaceWindow(const WindowSettings& settings) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const int tppX = m_layout.TwipsPerPixelX();
+    const int tppY = m_layout.TwipsPerPixelY();
+    const QRect area = screen->geometry();
+    const auto top = PlacedCoordinate(settings.Top, area.height() * tppY, height() * tppY);
+    const auto left = PlacedCoordinate(settings.Left, area.width() * tppX, width() * tppX);
+    move(left ? PixelsX(*left) : x(), top ? PixelsY(*top) : y());
+}
+
+WindowSettings FrmMain::CurrentSettings() const {
+    return {.ShowTape = m_tapeShown,
+            .AlwaysOnTop = m_menus.OnTopChecked(),
+            .RoundOption = m_calculator.SelectedRoundOption(),
+            .Height = height() * m_layout.TwipsPerPixelY(),
+            .Top = y() * m_layout.TwipsPerPixelY(),
+            .Left = x() * m_layout.TwipsPerPixelX()};
+}
+
+WindowMeasures FrmMain::Measures() const {
+    const int tppX = m_layout.TwipsPerPixelX();
+    const int tppY = m_layout.TwipsPerPixelY();
+    const int menuHeight = menuBar()->sizeHint().height();
+    return {.width = static_cast<double>(width() * tppX),
+            .height = static_cast<double>(height() * tppY),
+            .clientWidth = static_cast<double>(width() * tppX),
+            .clientHeight = static_cast<double>((height() - menuHeight) * tppY)};
+}
+
+const TwipsRect& FrmMain::ControlTwips(std::string_view name) const {
+    return m_layout.Find(name)->rect;
+}
+
+int FrmMain::PixelsX(double twips) const {
+    return TwipsToPixels(twips, m_layout.TwipsPerPixelX());
+}
+
+int FrmMain::PixelsY(double twips) const {
+    return TwipsToPixels(twips, m_layout.TwipsPerPixelY());
+}
+
+void FrmMain::ShowTapeCopyMenu() {
+    m_menus.TapeCopyMenu().popup(QCursor::pos());
+}
+
+void FrmMain::ToggleTapeShown() {
+    m_tapeShown = !m_tapeShown;
+    ApplyTapeVisibility();
+}
+
+void FrmMain::theButton_Click(std::int16_t Index) {
+    m_dispatcher.theButton_Click(Index);
+}
+
+void FrmMain::ShowButtonPressed(int index, bool pressed) {
+    m_keypad.ShowButtonPressed(index, pressed);
+}
+
+bool FrmMain::UndoButtonEnabled() const {
+    return m_keypad.UndoEnabled();
+}
+
+void FrmMain::SelectRoundOption(int mode) {
+    m_calculator.RoundOpt_Click(mode);
+}
+
+void FrmMain::PageUpDown(bool UpTrue) {
+    m_tape->PageUpDown(UpTrue);
+}
+
+void FrmMain::CopyTapeImage(int Mode) {
+    vantrel::CopyTapeImage(*m_tape, m_clipboard, Mode);
+}
+
+void FrmMain::ExitPrompt() {
+    if (AskExit(*this)) {
+        close();
+    }
+}
+
+void FrmMain::m_Exit_Click() {
+    close();
+}
+
+void FrmMain::m_OnTop_Click(bool OnTop) {
+    SetTopMost(*this, OnTop);
+}
+
+void FrmMain::m_SaveSettings_Click() {
+    QSettings store = UserSettings();
+    SaveWindowSettings(store, CurrentSettings());
+}
+
+void FrmMain::m_Default_Click() {
+    ApplySettings(RestoreDefaultSettings());
+    SetStdHeight();
+}
+
+void FrmMain::m_About_Click() {
+    ShowAboutBox(*this);
+}
+
+}  // namespace vantrel

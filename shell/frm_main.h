@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "commands/command_ports.h"
+#include "commands/dispatcher.h"
+#include "commands/keyboard_map.h"
+#include "commands/qt/main_menus.h"
+#include "commands/qt/qt_clipboard.h"
+#include "core/calculator.h"
+#include "shell/blink_timer.h"
+#include "shell/display_labels.h"
+#include "shell/keypad.h"
+#include "shell/layout/scaled_layout.h"
+#include "shell/layout/window_fit.h"
+#include "shell/round_options.h"
+#include "shell/window_display.h"
+#include "shell/window_settings.h"
+
+namespace vantrel {
+
+class CalcTape;
+class KeyEventFilter;
+
+struct FrmMainOptions {
+    // Replaces the screen's own twips per pixel, for a window laid out as on another screen.
+    std::optional<int> twipsPerPixel;
+    // Replaces the desktop's error signal.
+    std::unique_ptr<TonePort> tones;
+};
+
+// The main window "Vantrel Calculator". It owns the controls, the calculator and the command
+// road to it, and hands every event on; the rules live in the parts it owns.
+class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, public MenuTarget {
+    Q_OBJECT
+
+  public:
+    explicit FrmMain(FrmMainOptions options = {});
+    ~FrmMain() override;
+
+    void SetStdHeight();
+
+    const ScaledLayout& Layout() const { return m_layout; }
+    bool TapeShown() const { return m_tapeShown; }
+
+    void ToggleTapeShown() override;
+
+    void theButton_Click(std::int16_t Index) override;
+    void ShowButtonPressed(int index, bool pressed) override;
+    bool UndoButtonEnabled() const override;
+    void SelectRoundOption(int mode) override;
+    void PageUpDown(bool UpTrue) override;
+    void CopyTapeImage(int Mode) override;
+    void ExitPrompt() override;
+
+    void m_Exit_Click() override;
+    void m_OnTop_Click(bool OnTop) override;
+    void m_SaveSettings_Click() override;
+    void m_Default_Click() override;
+    void m_About_Click() override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Form_Load(std::optional<int> twipsPerPixel);
+    void ScaleLayout(int twipsPerPixel);
+    void Form_Resize();
+    void ApplyTapeVisibility();
+    void ApplySettings(const WindowSettings& settings);
+    void PlaceWindow(const WindowSettings& settings);
+    WindowSettings CurrentSettings() const;
+    void ShowTapeCopyMenu();
+
+    WindowMeasures Measures() const;
+    const TwipsRect& ControlTwips(std::string_view name) const;
+    int PixelsX(double twips) const;
+    int PixelsY(double twips) const;
+
+    ScaledLayout m_layout;
+    QWidget* m_client;
+    DisplayLabels m_labels;
+    RoundOptPanel m_roundOpt;
+    Keypad m_keypad;
+    CalcTape* m_tape;
+    QtBlinkTimer m_timer;
+    MainMenus m_menus;
+    WindowDisplay m_display;
+    QtClipboard m_clipboard;
+    std::unique_ptr<TonePort> m_tones;
+    Calculator m_calculator;
+    Dispatcher m_dispatcher;
+    KeyboardMapping m_keyboard;
+    bool m_tapeShown = true;
+    // Last, so that no key reaches the mapping once the window is being taken down.
+    std::unique_ptr<KeyEventFilter> m_keyFilter;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "shell/frm_main.h"
+#include "shell/layout_widgets.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    vantrel::InstallFontSubstitutes();
+    vantrel::FrmMain window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+class QRadioButton;
+class QWidget;
+
+namespace vantrel {
+
+// The rounding/input selector: a framed panel with the seven option buttons RoundOpt(0..6)
+// and the caption label above each.
+class RoundOptPanel {
+  public:
+    static constexpr int kOptionCount = 7;
+
+    RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_Click);
+
+    // Shows `index` selected without running its click; an unknown index is ignored.
+    void Select(int index) const;
+    // The selected option, -1 while none is.
+    int Selected() const;
+    QRadioButton& Option(int index) const { return *m_RoundOpt.at(index); }
+
+  private:
+    std::array<QRadioButton*, kOptionCount> m_RoundOpt{};
+};
+
+}  // namespace vantrel

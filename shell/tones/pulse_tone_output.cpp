@@ -1,0 +1,104 @@
+#include "shell/tones/pulse_tone_output.h"
+
+#include <pulse/simple.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "shell/tones/tone_synth.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kSampleRate = 48000;
+constexpr int kTargetLatencyMilliseconds = 20;
+// A server may start a stream a few milliseconds into its first data (seen with PulseAudio's
+// null sink): a short silence in front keeps the first tone whole.
+constexpr std::size_t kLeadInSamples = kSampleRate / 100;
+constexpr auto kServerDefault = static_cast<std::uint32_t>(-1);
+
+bool EnvironmentSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+bool SoundServerAnnounced() {
+    if (EnvironmentSet("PULSE_SERVER")) {
+        return true;
+    }
+    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+    if (runtimeDir == nullptr || *runtimeDir == '\0') {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::is_socket(std::filesystem::path(runtimeDir) / "pulse" / "native",
+                                      error);
+}
+
+void PulseToneOutput::StreamCloser::operator()(pa_simple* stream) const {
+    pa_simple_free(stream);
+}
+
+PulseToneOutput::PulseToneOutput() = default;
+
+PulseToneOutput::~PulseToneOutput() = default;
+
+bool PulseToneOutput::Connect() {
+    if (!SoundServerAnnounced()) {
+        return false;
+    }
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, kSampleRate, 1};
+    // A short target latency makes the tones heard promptly. Playback waits until that much is
+    // queued, or until the drain, so the tones of one signal follow each other without gaps.
+    const auto target =
+        static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyMilliseconds * 1000, &spec));
+    const pa_buffer_attr buffer{kServerDefault, target, target, kServerDefault, kServerDefault};
+    int error = 0;
+    m_stream.reset(pa_simple_new(nullptr, "Vantrel Calculator", PA_STREAM_PLAYBACK, nullptr,
+                                 "Error beep", &spec, nullptr, &buffer, &error));
+    return m_stream != nullptr;
+}
+
+bool PulseToneOutput::Play(int frequencyHz, int milliseconds) {
+    if (!m_stream && !Connect()) {
+        return false;
+    }
+    if (!m_toneQueued && !Write(std::vector<std::int16_t>(kLeadInSamples))) {
+        return Fail();
+    }
+    m_toneQueued = true;
+    return Write(SynthesizeTone(frequencyHz, milliseconds, kSampleRate)) || Fail();
+}
+
+bool PulseToneOutput::Write(const std::vector<std::int16_t>& samples) {
+    int error = 0;
+    return pa_simple_write(m_stream.get(), samples.data(), samples.size() * sizeof(samples[0]),
+                           &error) >= 0;
+}
+
+// The stream is closed after each signal: an open one would keep the sound device awake and
+// stand in the desktop's mixer for as long as the calculator runs.
+bool PulseToneOutput::Drain() {
+    int error = 0;
+    const bool drained = m_stream && pa_simple_drain(m_stream.get(), &error) >= 0;
+    Close();
+    return drained;
+}
+
+void PulseToneOutput::Close() {
+    m_stream.reset();
+    m_toneQueued = false;
+}
+
+// A broken connection is dropped; the caller decides whether to try again.
+bool PulseToneOutput::Fail() {
+    Close();
+    return false;
+}
+
+}  // namespace vantrel

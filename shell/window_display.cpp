@@ -1,0 +1,42 @@
+#include "shell/window_display.h"
+
+#include <QLabel>
+
+#include "commands/qt/main_menus.h"
+#include "shell/keypad.h"
+#include "shell/round_options.h"
+
+namespace vantrel {
+
+void WindowDisplay::SetDisplayText(const std::string& text) {
+    m_labels.C_Display->setText(QString::fromStdString(text));
+}
+
+void WindowDisplay::SetDisplayInk(Ink ink) {
+    QPalette palette = m_labels.C_Display->palette();
+    palette.setColor(QPalette::WindowText, ink == Ink::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    m_labels.C_Display->setPalette(palette);
+}
+
+void WindowDisplay::RepaintDisplayNow() {
+    m_labels.C_Display->repaint();
+}
+
+void WindowDisplay::SetMemoryLabel(const std::string& text) {
+    m_labels.LMem->setText(QString::fromStdString(text));
+}
+
+void WindowDisplay::SetCounterLabel(const std::string& text) {
+    m_labels.LCounter->setText(QString::fromStdString(text));
+}
+
+void WindowDisplay::ShowUndoAvailable(bool available) {
+    m_keypad.ShowUndoAvailable(available);
+    m_menus.SetUndoEnabled(available);
+}
+
+void WindowDisplay::ShowRoundOption(int mode) {
+    m_options.Select(mode);
+}
+
+}  // namespace vantrel

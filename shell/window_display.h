@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "core/ports.h"
+#include "shell/display_labels.h"
+
+namespace vantrel {
+
+class Keypad;
+class MainMenus;
+class RoundOptPanel;
+
+// The calculator's view of the window: the three labels, the Undo key with its menu entry,
+// and the option buttons.
+class WindowDisplay : public DisplayPort {
+  public:
+    WindowDisplay(const DisplayLabels& labels, const Keypad& keypad, MainMenus& menus,
+                  const RoundOptPanel& options)
+        : m_labels(labels), m_keypad(keypad), m_menus(menus), m_options(options) {}
+
+    void SetDisplayText(const std::string& text) override;
+    void SetDisplayInk(Ink ink) override;
+    void RepaintDisplayNow() override;
+    void SetMemoryLabel(const std::string& text) override;
+    void SetCounterLabel(const std::string& text) override;
+    void ShowUndoAvailable(bool available) override;
+    void ShowRoundOption(int mode) override;
+
+  private:
+    DisplayLabels m_labels;
+    const Keypad& m_keypad;
+    MainMenus& m_menus;
+    const RoundOptPanel& m_options;
+};
+
+}  // namespace vantrel

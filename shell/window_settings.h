@@ -1,0 +1,28 @@
+#pragma once
+
+namespace vantrel {
+
+// The user choices the window puts into effect together. Window measures are in twips;
+// -1 for the height keeps the standard height, -1 for top or left centres the window, and 0
+// leaves them where they are.
+struct WindowSettings {
+    bool ShowTape = true;
+    bool AlwaysOnTop = true;
+    int RoundOption = 6;
+    int Height = -1;
+    int Top = -1;
+    int Left = -1;
+};
+
+// What a first run shows: tape, always on top, Floating Point, standard height, centred.
+inline WindowSettings FirstRunSettings() {
+    return {};
+}
+
+// Options > Restore Default: the first-run choices, but the window stays where it is.
+inline WindowSettings RestoreDefaultSettings() {
+    return {
+        .ShowTape = true, .AlwaysOnTop = true, .RoundOption = 6, .Height = 0, .Top = 0, .Left = 0};
+}
+
+}  // namespace vantrel

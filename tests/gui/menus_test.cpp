@@ -1,0 +1,266 @@
+#include <QActionGroup>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWindow>
+#include <vector>
+
+#include "tests/gui/window_fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+class MenusTest : public WindowTest {
+  protected:
+    QStringList EntryNames(const char* menu) const {
+        QStringList names;
+        for (const QAction* action : Find<QMenu>(menu)->actions()) {
+            names << action->objectName();
+        }
+        return names;
+    }
+    void MakeErrorState() {
+        ClickKeys({8, 16, 0, 19});
+        ASSERT_EQ(SettledDisplay(), "-Error- ");
+    }
+};
+
+TEST_F(MenusTest, MenuBarHoldsTheFourMenusInOrder) {
+    QStringList titles;
+    for (const QAction* action : Window().menuBar()->actions()) {
+        titles << action->text();
+    }
+    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Options", "&Help"}));
+    EXPECT_EQ(EntryNames("m_File"),
+              QStringList({"m_New", "m_Print", "m_PSelect", "m_1", "m_Exit"}));
+    EXPECT_EQ(EntryNames("m_Edit"),
+              QStringList({"m_Copy", "m_Paste", "m_2", "m_TapeCopy", "m_21", "m_Undo"}));
+    EXPECT_EQ(EntryNames("m_Options"),
+              QStringList({"m_OnTop", "m_ShowTape", "m_12", "m_SaveSettings", "m_3", "m_Default"}));
+    EXPECT_EQ(EntryNames("m_Help"), QStringList({"m_About"}));
+    EXPECT_EQ(EntryNames("m_TapeCopy"), QStringList({"m_CopyAll", "m_CopyVisible", "m_CopyLast"}));
+    EXPECT_EQ(EntryNames("m_PSelect").size(), 11);
+}
+
+TEST_F(MenusTest, CaptionsAndInitialStates) {
+    struct Row {
+        const char* name;
+        const char* caption;
+        bool enabled;
+        bool checked;
+    };
+    const Row rows[] = {
+        {"m_New", "New    (Ctrl+N)", true, false},
+        {"m_Print", "Print    (Ctrl+P)", true, false},
+        {"m_PSelect", "Select Printer", true, false},
+        {"m_PEmpty", "(Empty)", true, false},
+        {"m_Exit", "Exit", true, false},
+        {"m_Copy", "Copy    (Ctrl+C)", true, false},
+        {"m_Paste", "Paste    (Ctrl+V)", true, false},
+        {"m_TapeCopy", "Tape Copy", true, false},
+        {"m_CopyAll", "Copy All    (Ctrl+Alt+C)", true, false},
+        {"m_CopyVisible", "Copy Visible", true, false},
+        {"m_CopyLast", "Last Calculation", true, false},
+        {"m_Undo", "Undo    (Ctrl+Z)", false, false},
+        {"m_OnTop", "Always on top", true, true},
+        {"m_ShowTape", "Show Tape", true, true},
+        {"m_SaveSettings", "Save Settings", true, false},
+        {"m_Default", "Restore Default", true, false},
+        {"m_About", "About", true, false},
+    };
+    for (const Row& row : rows) {
+        const QAction& action = Menu(row.name);
+        EXPECT_EQ(action.text(), QString::fromUtf8(row.caption)) << row.name;
+        EXPECT_EQ(action.isEnabled(), row.enabled) << row.name;
+        EXPECT_EQ(action.isChecked(), row.checked) << row.name;
+        EXPECT_TRUE(action.shortcut().isEmpty()) << row.name;
+    }
+    const QList<QAction*> printers = Window().findChildren<QAction*>("m_Prn");
+    ASSERT_EQ(printers.size(), 10);
+    for (int i = 0; i < printers.size(); ++i) {
+        EXPECT_EQ(printers[i]->text(), QStringLiteral("Pr%1").arg(i));
+        EXPECT_FALSE(printers[i]->isVisible());
+    }
+    EXPECT_TRUE(Menu("m_PEmpty").isVisible());
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(MenusTest, NewEmptiesTapeAndMemoryAndPressesNoKey) {
+    ClickKeys({5, 22, 7, 15});
+    Menu("m_New").trigger();
+    EXPECT_EQ(Tape().CurrentLine(), 0);
+    EXPECT_EQ(Label("LMem").text(), "0. ");
+    EXPECT_FALSE(Menu("m_Undo").isEnabled());
+    EXPECT_FALSE(Key(30).isEnabled());
+    EXPECT_FALSE(Key(29).PressedLook());
+}
+
+TEST_F(MenusTest, ShowTapeSwitchesTheTapeAndItsCheckMark) {
+    Menu("m_ShowTape").trigger();
+    EXPECT_TRUE(Tape().isHidden());
+    EXPECT_FALSE(Menu("m_ShowTape").isChecked());
+    Menu("m_ShowTape").trigger();
+    EXPECT_FALSE(Tape().isHidden());
+    EXPECT_TRUE(Menu("m_ShowTape").isChecked());
+}
+
+TEST_F(MenusTest, ErrorStateRefusesGatedEntriesButNotTapeCopy) {
+    MakeErrorState();
+    Menu("m_ShowTape").trigger();
+    Menu("m_Copy").trigger();
+    EXPECT_EQ(m_beeps, 2);
+    EXPECT_TRUE(Menu("m_ShowTape").isChecked());
+    EXPECT_FALSE(Tape().isHidden());
+    QGuiApplication::clipboard()->clear();
+    Menu("m_CopyVisible").trigger();
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+    EXPECT_EQ(m_beeps, 2);
+    Menu("m_Undo").trigger();
+    EXPECT_EQ(SettledDisplay(), "0. ");
+}
+
+TEST_F(MenusTest, AlwaysOnTopTogglesCheckAndWindowTogether) {
+    Menu("m_OnTop").trigger();
+    EXPECT_FALSE(Menu("m_OnTop").isChecked());
+    EXPECT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(Window().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Window().isVisible());
+    Menu("m_OnTop").trigger();
+    EXPECT_TRUE(Menu("m_OnTop").isChecked());
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Window().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(MenusTest, RestoreDefaultBringsBackTheFirstRunStateWhereTheWindowIs) {
+    Menu("m_ShowTape").trigger();
+    Menu("m_OnTop").trigger();
+    QTest::mouseClick(Find<QRadioButton>("RoundOpt2"), Qt::LeftButton);
+    Window().move(40, 30);
+    Window().resize(Window().width(), 500);
+    const QPoint position = Window().pos();
+    Menu("m_Default").trigger();
+    EXPECT_FALSE(Tape().isHidden());
+    EXPECT_TRUE(Menu("m_ShowTape").isChecked());
+    EXPECT_TRUE(Menu("m_OnTop").isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("RoundOpt6")->isChecked());
+    EXPECT_EQ(Window().pos(), position);
+    EXPECT_EQ(Window().height() - Window().menuBar()->height(), 274);
+}
+
+TEST_F(MenusTest, SavedSettingsComeBackAtTheNextStart) {
+    Menu("m_ShowTape").trigger();
+    Menu("m_OnTop").trigger();
+    QTest::mouseClick(Find<QRadioButton>("RoundOpt2"), Qt::LeftButton);
+    Window().resize(Window().width(), 420);
+    Menu("m_SaveSettings").trigger();
+    QSettings store(QStringLiteral("Vantrel"));
+    EXPECT_EQ(store.value("Calculator/ShowTape").toString(), "False");
+    EXPECT_EQ(store.value("Calculator/AlwaysOnTop").toString(), "False");
+    EXPECT_EQ(store.value("Calculator/RoundOption").toString(), "2");
+    EXPECT_EQ(store.value("Calculator/WindowHeight").toInt(), 420 * 15);
+
+    m_window = std::make_unique<FrmMain>(FrmMainOptions{15, nullptr});
+    EXPECT_TRUE(Tape().isHidden());
+    EXPECT_FALSE(Menu("m_ShowTape").isChecked());
+    EXPECT_FALSE(Menu("m_OnTop").isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("RoundOpt2")->isChecked());
+    EXPECT_EQ(Window().height(), 420);
+    EXPECT_EQ(Window().width(), 305);
+}
+
+TEST_F(MenusTest, UnreadableStoredValuesFallBackToTheirDefaults) {
+    QSettings store(QStringLiteral("Vantrel"));
+    store.setValue("Calculator/ShowTape", "maybe");
+    store.setValue("Calculator/RoundOption", "9");
+    store.setValue("Calculator/WindowHeight", "tall");
+    store.sync();
+    m_window = std::make_unique<FrmMain>(FrmMainOptions{15, nullptr});
+    EXPECT_FALSE(Tape().isHidden());
+    EXPECT_TRUE(Find<QRadioButton>("RoundOpt6")->isChecked());
+    EXPECT_EQ(Window().height() - Window().menuBar()->sizeHint().height(), 274);
+}
+
+TEST_F(MenusTest, RightClickOnTheTapeOpensTheTapeCopyMenu) {
+    QTest::mouseClick(&Tape(), Qt::LeftButton, {}, QPoint(100, 50));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::mouseClick(&Tape(), Qt::RightButton, {}, QPoint(100, 50));
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>("m_TapeCopy"));
+    QApplication::activePopupWidget()->close();
+}
+
+TEST_F(MenusTest, AccessLetterOpensItsMenuDespiteTheKeyboardMapping) {
+    QTest::keyClick(&Window(), Qt::Key_E, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>("m_Edit"));
+    QApplication::activePopupWidget()->close();
+    EXPECT_EQ(Display().text(), "0. ");
+}
+
+TEST_F(MenusTest, ExitClosesAtOnceWithoutAQuestion) {
+    Menu("m_Exit").trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(MenusTest, AboutShowsTheProductModallyAboveOtherWindows) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "About Vantrel");
+        EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        shown = true;
+        box->close();
+    });
+    Menu("m_About").trigger();
+    EXPECT_TRUE(shown);
+}
+
+class RecordingMenuTarget : public MenuTarget {
+  public:
+    void theButton_Click(std::int16_t Index) override { clicks.push_back(Index); }
+    void CopyTapeImage(int Mode) override { clicks.push_back(100 + Mode); }
+    void m_Exit_Click() override {}
+    void m_OnTop_Click(bool) override {}
+    void m_SaveSettings_Click() override {}
+    void m_Default_Click() override {}
+    void m_About_Click() override {}
+    std::vector<int> clicks;
+};
+
+TEST(MainMenusTest, EntriesReachTheirCommands) {
+    QMenuBar bar;
+    RecordingMenuTarget target;
+    MainMenus menus(bar, target);
+    for (const char* name : {"m_New", "m_Print", "m_Copy", "m_Paste", "m_ShowTape", "m_CopyAll",
+                             "m_CopyVisible", "m_CopyLast", "m_PEmpty"}) {
+        bar.findChild<QAction*>(name)->trigger();
+    }
+    EXPECT_EQ(target.clicks, (std::vector<int>{29, 28, 23, 24, 25, 101, 102, 103}));
+}
+
+TEST(MainMenusTest, PrinterListShowsItsEntriesOrEmpty) {
+    QMenuBar bar;
+    RecordingMenuTarget target;
+    MainMenus menus(bar, target);
+    menus.FillPrinterMenu({"PDF", "Office & Co"});
+    const QList<QAction*> printers = bar.findChildren<QAction*>("m_Prn");
+    EXPECT_EQ(printers[0]->text(), "PDF");
+    EXPECT_EQ(printers[1]->text(), "Office && Co");
+    EXPECT_TRUE(printers[1]->isVisible());
+    EXPECT_FALSE(printers[2]->isVisible());
+    EXPECT_FALSE(bar.findChild<QAction*>("m_PEmpty")->isVisible());
+    printers[1]->trigger();
+    printers[0]->trigger();
+    EXPECT_TRUE(printers[0]->isChecked());
+    EXPECT_FALSE(printers[1]->isChecked());
+    menus.FillPrinterMenu({});
+    EXPECT_FALSE(printers[0]->isVisible());
+    EXPECT_TRUE(bar.findChild<QAction*>("m_PEmpty")->isVisible());
+}
+
+}  // namespace
+}  // namespace vantrel::testing

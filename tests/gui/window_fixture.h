@@ -1,0 +1,90 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "commands/qt/keypad_button.h"
+#include "shell/frm_main.h"
+#include "tape/calc_tape.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace vantrel::testing {
+
+class CountingTones : public TonePort {
+  public:
+    explicit CountingTones(int& count) : m_count(count) {}
+    void ErrorBeep() override { ++m_count; }
+
+  private:
+    int& m_count;
+};
+
+// Waits for a condition while the event loop runs, at most `milliseconds`.
+inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
+// A freshly started main window on screen, with an empty settings store and counted beeps.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { StartWindow(std::nullopt); }
+    void TearDown() override { m_window.reset(); }
+
+    void StartWindow(std::optional<int> twipsPerPixel) {
+        m_window.reset();
+        QSettings(QStringLiteral("Vantrel")).clear();
+        m_window = std::make_unique<FrmMain>(
+            FrmMainOptions{twipsPerPixel, std::make_unique<CountingTones>(m_beeps)});
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    FrmMain& Window() const { return *m_window; }
+    QLabel& Label(const char* name) const { return *Find<QLabel>(name); }
+    QLabel& Display() const { return Label("C_Display"); }
+    KeypadButton& Key(int index) const {
+        return *Find<KeypadButton>(("theButton" + std::to_string(index)).c_str());
+    }
+    CalcTape& Tape() const { return *Find<CalcTape>("CalcTape1"); }
+    QAction& Menu(const char* name) const { return *Find<QAction>(name); }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // The text the display settles on once a result blink has ended.
+    QString SettledDisplay() const {
+        WaitFor([this] { return !Display().text().isEmpty(); });
+        return Display().text();
+    }
+
+    void ClickKey(int index) const { QTest::mouseClick(&Key(index), Qt::LeftButton); }
+    void ClickKeys(std::initializer_list<int> indices) const {
+        for (const int index : indices) {
+            ClickKey(index);
+        }
+    }
+
+    int m_beeps = 0;
+    std::unique_ptr<FrmMain> m_window;
+};
+
+}  // namespace vantrel::testing
