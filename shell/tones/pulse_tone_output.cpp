@@ -1,13 +1,12 @@
 #include "shell/tones/pulse_tone_output.h"
 
-#include <pulse/simple.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include "shell/tones/pulse_library.h"
 #include "shell/tones/tone_synth.h"
 
 namespace vantrel {
@@ -41,7 +40,7 @@ bool SoundServerAnnounced() {
 }
 
 void PulseToneOutput::StreamCloser::operator()(pa_simple* stream) const {
-    pa_simple_free(stream);
+    PulseLibrary::Get()->simpleFree(stream);
 }
 
 PulseToneOutput::PulseToneOutput() = default;
@@ -52,15 +51,19 @@ bool PulseToneOutput::Connect() {
     if (!SoundServerAnnounced()) {
         return false;
     }
+    const PulseLibrary* pulse = PulseLibrary::Get();
+    if (pulse == nullptr) {
+        return false;
+    }
     const pa_sample_spec spec{PA_SAMPLE_S16NE, kSampleRate, 1};
     // A short target latency makes the tones heard promptly. Playback waits until that much is
     // queued, or until the drain, so the tones of one signal follow each other without gaps.
     const auto target =
-        static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyMilliseconds * 1000, &spec));
+        static_cast<std::uint32_t>(pulse->usecToBytes(kTargetLatencyMilliseconds * 1000, &spec));
     const pa_buffer_attr buffer{kServerDefault, target, target, kServerDefault, kServerDefault};
     int error = 0;
-    m_stream.reset(pa_simple_new(nullptr, "Vantrel Calculator", PA_STREAM_PLAYBACK, nullptr,
-                                 "Error beep", &spec, nullptr, &buffer, &error));
+    m_stream.reset(pulse->simpleNew(nullptr, "Vantrel Calculator", PA_STREAM_PLAYBACK, nullptr,
+                                    "Error beep", &spec, nullptr, &buffer, &error));
     return m_stream != nullptr;
 }
 
@@ -77,15 +80,15 @@ bool PulseToneOutput::Play(int frequencyHz, int milliseconds) {
 
 bool PulseToneOutput::Write(const std::vector<std::int16_t>& samples) {
     int error = 0;
-    return pa_simple_write(m_stream.get(), samples.data(), samples.size() * sizeof(samples[0]),
-                           &error) >= 0;
+    return PulseLibrary::Get()->simpleWrite(m_stream.get(), samples.data(),
+                                            samples.size() * sizeof(samples[0]), &error) >= 0;
 }
 
 // The stream is closed after each signal: an open one would keep the sound device awake and
 // stand in the desktop's mixer for as long as the calculator runs.
 bool PulseToneOutput::Drain() {
     int error = 0;
-    const bool drained = m_stream && pa_simple_drain(m_stream.get(), &error) >= 0;
+    const bool drained = m_stream && PulseLibrary::Get()->simpleDrain(m_stream.get(), &error) >= 0;
     Close();
     return drained;
 }

@@ -1,4 +1,5 @@
 #include "shell/tones/pulse_tone_output.h"
+#include "shell/tones/pulse_library.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -113,6 +114,24 @@ TEST_F(SoundServerAnnouncedTest, OutputWhoseServerDoesNotAnswerRefusesTheTone) {
     EXPECT_FALSE(output.Play(5000, 5));
     EXPECT_FALSE(output.Drain());
     close(fd);
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+TEST(PulseLibraryTest, LoadsAtFirstUseWithEveryFunction) {
+    const PulseLibrary* pulse = PulseLibrary::Get();
+    ASSERT_NE(pulse, nullptr);
+    EXPECT_NE(pulse->simpleNew, nullptr);
+    EXPECT_NE(pulse->simpleWrite, nullptr);
+    EXPECT_NE(pulse->simpleDrain, nullptr);
+    EXPECT_NE(pulse->simpleFree, nullptr);
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, 48000, 1};
+    EXPECT_EQ(pulse->usecToBytes(1000, &spec), 96u);
+    EXPECT_EQ(PulseLibrary::Get(), pulse);
 }
 
 }  // namespace
