@@ -7,7 +7,7 @@ namespace vantrel {
 
 // The system clipboard's plain text.
 class ClipboardPort {
-public:
+  public:
     virtual ~ClipboardPort() = default;
     // nullopt when the clipboard holds no text (empty, or only a picture).
     virtual std::optional<std::string> Text() const = 0;
@@ -16,7 +16,7 @@ public:
 
 // What the keypad asks of the main window beyond the calculator and the tape.
 class WindowPort {
-public:
+  public:
     virtual ~WindowPort() = default;
     // Inverts TapeShown and applies it: tape visibility, menu check mark, window width.
     virtual void ToggleTapeShown() = 0;

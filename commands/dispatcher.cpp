@@ -53,26 +53,47 @@ void Dispatcher::theButton_Click(std::int16_t Index) {
     switch (Index) {
         case kClearAll:
         case kMemoryClear:
-        case kClear: m_calculator.cmd_Operate(Index); break;
-        case kBackspace: Backspace(); break;
-        case kCopy: Copy(); break;
-        case kPaste: PasteFromClipboard(); break;
-        case kShowHideTape: m_window.ToggleTapeShown(); break;
-        case kDoubleZero: m_calculator.cmd_Input("00", false); break;
-        case kDecimalPoint: m_calculator.cmd_Input(m_calculator.Separators().decimal, false); break;
-        case kPrintTape: PrintTape(); break;
-        case kNew: New(); break;
+        case kClear:
+            m_calculator.cmd_Operate(Index);
+            break;
+        case kBackspace:
+            Backspace();
+            break;
+        case kCopy:
+            Copy();
+            break;
+        case kPaste:
+            PasteFromClipboard();
+            break;
+        case kShowHideTape:
+            m_window.ToggleTapeShown();
+            break;
+        case kDoubleZero:
+            m_calculator.cmd_Input("00", false);
+            break;
+        case kDecimalPoint:
+            m_calculator.cmd_Input(m_calculator.Separators().decimal, false);
+            break;
+        case kPrintTape:
+            PrintTape();
+            break;
+        case kNew:
+            New();
+            break;
         case kUndo:
             // The Undo key is disabled while there is nothing to undo.
             if (m_calculator.UndoAvailable()) {
                 m_calculator.UndoLast();
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
-void Dispatcher::Copy() { m_clipboard.SetText(m_calculator.CopyText()); }
+void Dispatcher::Copy() {
+    m_clipboard.SetText(m_calculator.CopyText());
+}
 
 void Dispatcher::PasteFromClipboard() {
     const auto text = m_clipboard.Text();

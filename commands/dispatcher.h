@@ -11,11 +11,11 @@ namespace vantrel {
 // The single road from a keypad key, a mapped key or a menu entry to the calculator, the tape
 // and the clipboard: command index 0 to 30 with the error gate in front.
 class Dispatcher {
-public:
+  public:
     static constexpr std::int16_t kCommandCount = 31;
 
-    Dispatcher(Calculator& calculator, TapePort& tape, ClipboardPort& clipboard,
-               WindowPort& window, TonePort& tones)
+    Dispatcher(Calculator& calculator, TapePort& tape, ClipboardPort& clipboard, WindowPort& window,
+               TonePort& tones)
         : m_calculator(calculator),
           m_tape(tape),
           m_clipboard(clipboard),
@@ -27,7 +27,7 @@ public:
     void Copy();
     void PasteFromClipboard();
 
-private:
+  private:
     void Backspace();
     void New();
     void PrintTape();

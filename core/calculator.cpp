@@ -33,7 +33,9 @@ void Calculator::RoundOpt_Click(int index) {
     ShowEntry(m_state.EntryText);
 }
 
-void Calculator::Timer1_Timer() { m_indicators.EndBlink(m_state.DisplayText); }
+void Calculator::Timer1_Timer() {
+    m_indicators.EndBlink(m_state.DisplayText);
+}
 
 bool Calculator::TakePastedValue(double value) {
     try {

@@ -24,7 +24,7 @@ struct CalculatorPorts {
 // public member handles its own failures (error state, error beep or mode fallback) and never
 // throws.
 class Calculator {
-public:
+  public:
     Calculator(CalculatorPorts ports, LocaleSeparators separators);
 
     // Start-up: memory label, counter label, Undo unavailable, then the saved mode selected
@@ -58,7 +58,7 @@ public:
     const CalcState& State() const { return m_state; }
     const LocaleSeparators& Separators() const { return m_separators; }
 
-private:
+  private:
     // Thrown inside an operation by any failing step; cmd_Operate turns it into the error state.
     struct Failure {};
 

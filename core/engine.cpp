@@ -38,18 +38,37 @@ void Calculator::cmd_Operate(std::int16_t OpIndex) {
     try {
         switch (OpIndex) {
             case kSubtract:
-            case kAdd: AddOrSubtract(OpIndex); break;
+            case kAdd:
+                AddOrSubtract(OpIndex);
+                break;
             case kDivide:
-            case kMultiply: DivideOrMultiply(OpIndex); break;
-            case kPercent: Percent(); break;
-            case kTotal: Total(); break;
-            case kMemoryRestore: MemoryRestore(); break;
+            case kMultiply:
+                DivideOrMultiply(OpIndex);
+                break;
+            case kPercent:
+                Percent();
+                break;
+            case kTotal:
+                Total();
+                break;
+            case kMemoryRestore:
+                MemoryRestore();
+                break;
             case kMemorySubtract:
-            case kMemoryAdd: MemoryAddOrSubtract(OpIndex); break;
-            case kClearAll: ClearAllRegisters(); break;
-            case kMemoryClear: MemoryClear(); break;
-            case kClear: ClearEntry(); break;
-            default: break;
+            case kMemoryAdd:
+                MemoryAddOrSubtract(OpIndex);
+                break;
+            case kClearAll:
+                ClearAllRegisters();
+                break;
+            case kMemoryClear:
+                MemoryClear();
+                break;
+            case kClear:
+                ClearEntry();
+                break;
+            default:
+                break;
         }
     } catch (const Failure&) {
         return EnterErrorState();
@@ -86,11 +105,21 @@ void Calculator::EnterErrorState() {
 double Calculator::Calculate(double Acc, double Operand, int Code, bool DoRound) const {
     std::optional<double> result;
     switch (Code) {
-        case kMinus: result = DecimalSubtract(Acc, Operand); break;
-        case kPlus: result = DecimalAdd(Acc, Operand); break;
-        case kQuotient: result = Acc / Operand; break;
-        case kProduct: result = Acc * Operand; break;
-        default: result = Operand; break;
+        case kMinus:
+            result = DecimalSubtract(Acc, Operand);
+            break;
+        case kPlus:
+            result = DecimalAdd(Acc, Operand);
+            break;
+        case kQuotient:
+            result = Acc / Operand;
+            break;
+        case kProduct:
+            result = Acc * Operand;
+            break;
+        default:
+            result = Operand;
+            break;
     }
     if (!result || !std::isfinite(*result)) {
         throw Failure{};

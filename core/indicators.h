@@ -9,7 +9,7 @@ namespace vantrel {
 // The display label with its result blink. It remembers what it last put on the display so
 // that Copy can take the text the user sees, or during a blink the text about to appear.
 class Indicators {
-public:
+  public:
     static constexpr int kBlinkMilliseconds = 100;
 
     Indicators(DisplayPort& display, BlinkTimer& timer) : m_display(display), m_timer(timer) {}
@@ -27,7 +27,7 @@ public:
     Ink DisplayInk() const { return m_ink; }
     bool Blinking() const { return m_blinking; }
 
-private:
+  private:
     void SetCaption(const std::string& text);
     void CancelBlink();
 

@@ -22,9 +22,9 @@ std::optional<double> ReadEntry(std::string_view text, std::string_view separato
     }
     const auto separatorAt = text.find(separator);
     const std::string_view whole = text.substr(0, separatorAt);
-    const std::string_view fraction =
-        separatorAt == std::string_view::npos ? std::string_view{}
-                                              : text.substr(separatorAt + separator.size());
+    const std::string_view fraction = separatorAt == std::string_view::npos
+                                          ? std::string_view{}
+                                          : text.substr(separatorAt + separator.size());
     const auto allDigits = [](std::string_view digits) {
         return digits.find_first_not_of("0123456789") == std::string_view::npos;
     };
@@ -89,8 +89,8 @@ bool Calculator::ShowEntry(const std::string& Text) {
         shown /= 100;
         pattern.fixedDecimals = 2;
     } else if (hasSeparator) {
-        pattern.fixedDecimals =
-            static_cast<int>(Utf8Length(std::string_view(Text).substr(separatorAt + separator.size())));
+        pattern.fixedDecimals = static_cast<int>(
+            Utf8Length(std::string_view(Text).substr(separatorAt + separator.size())));
     }
     m_indicators.ShowEntryText(RenderPattern(shown, pattern, m_separators) + " ");
     return true;
@@ -109,6 +109,8 @@ void Calculator::DropLastChar() {
     }
 }
 
-void Calculator::RefuseKey() { m_ports.tones.ErrorBeep(); }
+void Calculator::RefuseKey() {
+    m_ports.tones.ErrorBeep();
+}
 
 }  // namespace vantrel

@@ -12,7 +12,7 @@ enum class Ink { Black, Red };
 
 // The display label, the memory and counter labels, the Undo key and the option buttons.
 class DisplayPort {
-public:
+  public:
     virtual ~DisplayPort() = default;
     virtual void SetDisplayText(const std::string& text) = 0;
     virtual void SetDisplayInk(Ink ink) = 0;
@@ -26,14 +26,14 @@ public:
 
 // The one-shot timer that ends the result blink by calling Calculator::Timer1_Timer.
 class BlinkTimer {
-public:
+  public:
     virtual ~BlinkTimer() = default;
     virtual void Start(int milliseconds) = 0;
     virtual void Stop() = 0;
 };
 
 class TonePort {
-public:
+  public:
     virtual ~TonePort() = default;
     // Three tones, 5000, 3000 and 4000 Hz for 5 ms each; returns when the last has ended.
     virtual void ErrorBeep() = 0;
@@ -42,7 +42,7 @@ public:
 // The tape control as the rest of the program sees it. Failures (a full tape, a count beyond
 // the stored lines) are thrown as std::exception and handled by the caller.
 class TapePort {
-public:
+  public:
     virtual ~TapePort() = default;
     virtual void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) = 0;
     virtual std::int32_t CurrentLine() const = 0;

@@ -39,14 +39,14 @@ void Calculator::UndoLast() {
     s.ItemCount = snapshot.ItemCount;
     s.PendingOp = snapshot.PendingOp;
     s.MemValue = snapshot.MemValue;
-    const bool restored =
-        RunUndoStep([&] {
-            m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
-            m_ports.tape.Redraw();
-        }) &&
-        RunUndoStep([&] { s.EntryText.assign(1, '0'); }) && RunUndoStep([&] { ShowCounterLabel(); }) &&
-        RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
-        RunUndoStep([&] { ShowResult(s.CurValue); });
+    const bool restored = RunUndoStep([&] {
+                              m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
+                              m_ports.tape.Redraw();
+                          }) &&
+                          RunUndoStep([&] { s.EntryText.assign(1, '0'); }) &&
+                          RunUndoStep([&] { ShowCounterLabel(); }) &&
+                          RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
+                          RunUndoStep([&] { ShowResult(s.CurValue); });
     if (restored) {
         s.ErrorState = false;
     }

@@ -6,7 +6,9 @@
 namespace vantrel {
 
 // Entry limits count characters, and a locale's separator may take several bytes.
-inline bool IsUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+inline bool IsUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
 
 inline std::size_t Utf8Length(std::string_view text) {
     std::size_t count = 0;

@@ -33,7 +33,11 @@ struct TapeLine {
 };
 
 // Every code outside -2..10 is drawn as a total; its count is the code less TapeOpTotalBase.
-constexpr bool IsTotalLine(std::int16_t op) { return op < TapeOpValue || op > TapeOpMemoryClear; }
-constexpr int TotalItemCount(std::int16_t op) { return op - TapeOpTotalBase; }
+constexpr bool IsTotalLine(std::int16_t op) {
+    return op < TapeOpValue || op > TapeOpMemoryClear;
+}
+constexpr int TotalItemCount(std::int16_t op) {
+    return op - TapeOpTotalBase;
+}
 
 }  // namespace vantrel

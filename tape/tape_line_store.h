@@ -13,7 +13,7 @@ namespace vantrel {
 // and each line keeps a small fixed record, so a long tape costs a few bytes per line beyond
 // its text and appends never copy the whole store.
 class TapeLineStore {
-public:
+  public:
     // Appends a line as number CurrentLine + 1, dropping any lines above the current count.
     // Throws std::overflow_error on a full tape and std::out_of_range when the count was set
     // beyond the stored lines; nothing changes then.
@@ -32,7 +32,7 @@ public:
     std::size_t StoredLineCount() const { return m_records.size(); }
     std::size_t AllocatedBytes() const;
 
-private:
+  private:
     struct Record {
         std::uint64_t textOffset;
         std::uint32_t textLength;

@@ -55,15 +55,15 @@ bool PulseToneOutput::Connect() {
     if (pulse == nullptr) {
         return false;
     }
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, kSampleRate, 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, kSampleRate, 1};
     // A short target latency makes the tones heard promptly. Playback waits until that much is
     // queued, or until the drain, so the tones of one signal follow each other without gaps.
-    const auto target =
-        static_cast<std::uint32_t>(pulse->usecToBytes(kTargetLatencyMilliseconds * 1000, &spec));
+    const auto target = static_cast<std::uint32_t>(
+        pulse->usecToBytes(kTargetLatencyMilliseconds * 1000, &sampleFormat));
     const pa_buffer_attr buffer{kServerDefault, target, target, kServerDefault, kServerDefault};
     int error = 0;
     m_stream.reset(pulse->simpleNew(nullptr, "Vantrel Calculator", PA_STREAM_PLAYBACK, nullptr,
-                                    "Error beep", &spec, nullptr, &buffer, &error));
+                                    "Error beep", &sampleFormat, nullptr, &buffer, &error));
     return m_stream != nullptr;
 }
 

@@ -12,8 +12,8 @@ namespace {
 const std::string kError = "k8 k16 k0 k19 ";
 
 TEST(ErrorGate, RefusesAllButClearAllNewAndUndoWithTheBeep) {
-    for (const char* key : {"k5", "k12", "k11", "k13", "k15", "k19", "k23", "k24", "k26", "k27",
-                            "k28"}) {
+    for (const char* key :
+         {"k5", "k12", "k11", "k13", "k15", "k19", "k23", "k24", "k26", "k27", "k28"}) {
         const Replayed r = Replay(kError + key);
         EXPECT_EQ(r["beeps"], "1") << key;
         EXPECT_EQ(r["display"], "-Error- ") << key;
@@ -72,8 +72,7 @@ struct PasteCase {
     int beeps;
     std::vector<std::string> arguments = {};
 
-void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
-
+    void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Paste : public ::testing::TestWithParam<PasteCase> {};
@@ -95,14 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"GroupedWithBlanksAround", "%201,234.50%20", "1234.5", "1,234.5 ", 0},
         PasteCase{"TrailingNewline", "42%0A", "42", "42. ", 0},
         PasteCase{"SignAndExponent", "-1.5e3", "-1500", "-1,500. ", 0},
-        PasteCase{"CommaLocale", "1.234,5", "1234.5", "1.234,5 ", 0,
-                  {"--decimal", ",", "--group", "."}},
+        PasteCase{
+            "CommaLocale", "1.234,5", "1234.5", "1.234,5 ", 0, {"--decimal", ",", "--group", "."}},
         PasteCase{"AutoAddTakesItUndivided", "1234", "1234", "1,234.00 ", 0, {"--mode", "5"}},
         PasteCase{"TrailingLetters", "12abc", "7", "7. ", 1},
         PasteCase{"NoTextOnTheClipboard", "", "7", "7. ", 1},
         PasteCase{"OnlyBlanks", "%20%20", "7", "7. ", 1},
-        PasteCase{"Infinity", "inf", "7", "7. ", 1},
-        PasteCase{"NotANumber", "nan", "7", "7. ", 1},
+        PasteCase{"Infinity", "inf", "7", "7. ", 1}, PasteCase{"NotANumber", "nan", "7", "7. ", 1},
         PasteCase{"Hexadecimal", "0x1A", "7", "7. ", 1},
         PasteCase{"TooLargeForTheDisplay", "1e15", "7", "7. ", 1},
         PasteCase{"BeyondTheDoubleRange", "1e999", "7", "7. ", 1}),

@@ -25,8 +25,7 @@ struct EntryCase {
     int beeps;
     std::vector<std::string> arguments = {};
 
-void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
-
+    void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Entry : public ::testing::TestWithParam<EntryCase> {};

@@ -9,7 +9,7 @@ namespace vantrel {
 namespace {
 
 class RoundOption : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> messages;
     RecordingDisplay display;
     ManualTimer timer;

@@ -1,5 +1,4 @@
 #include "shell/tones/pulse_tone_output.h"
-#include "shell/tones/pulse_library.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -11,6 +10,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
+
+#include "shell/tones/pulse_library.h"
 
 namespace vantrel {
 namespace {
@@ -129,8 +130,8 @@ TEST(PulseLibraryTest, LoadsAtFirstUseWithEveryFunction) {
     EXPECT_NE(pulse->simpleWrite, nullptr);
     EXPECT_NE(pulse->simpleDrain, nullptr);
     EXPECT_NE(pulse->simpleFree, nullptr);
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, 48000, 1};
-    EXPECT_EQ(pulse->usecToBytes(1000, &spec), 96u);
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, 48000, 1};
+    EXPECT_EQ(pulse->usecToBytes(1000, &sampleFormat), 96u);
     EXPECT_EQ(PulseLibrary::Get(), pulse);
 }
 

@@ -49,7 +49,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 class ReplayProcess : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         std::filesystem::remove(errPath);
         std::filesystem::remove(TestFile(".in"));
@@ -135,8 +135,8 @@ TEST_F(ReplayProcess, UnknownTokenIsNamedAndNothingIsPrinted) {
 }
 
 TEST_F(ReplayProcess, BadOptionsAreRefusedWithUsage) {
-    for (const char* arguments : {"--mode 9", "--decimal 5", "--decimal , --group ,", "--what 1",
-                                  "--mode"}) {
+    for (const char* arguments :
+         {"--mode 9", "--decimal 5", "--decimal , --group ,", "--what 1", "--mode"}) {
         const ProcessResult r = RunReplayProcess(arguments, "k1", errPath);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_EQ(r.out, "") << arguments;

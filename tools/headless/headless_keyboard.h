@@ -12,7 +12,7 @@ namespace vantrel {
 // The keyboard as the window wires it, without a window: the exit prompt is recorded and
 // answered Cancel, and paging and the tape-image copy have nothing to show.
 class HeadlessKeyboard : public KeyboardTarget {
-public:
+  public:
     HeadlessKeyboard(Calculator& calculator, Dispatcher& dispatcher,
                      std::vector<std::string>& messages)
         : m_calculator(calculator), m_dispatcher(dispatcher), m_messages(messages) {}
@@ -25,7 +25,7 @@ public:
     void CopyTapeImage(int) override {}
     void ExitPrompt() override { m_messages.emplace_back("Exit Vantrel Calculator"); }
 
-private:
+  private:
     Calculator& m_calculator;
     Dispatcher& m_dispatcher;
     std::vector<std::string>& m_messages;

@@ -13,7 +13,7 @@
 namespace vantrel {
 
 class RecordingDisplay : public DisplayPort {
-public:
+  public:
     void SetDisplayText(const std::string& text) override { displayText = text; }
     void SetDisplayInk(Ink newInk) override { ink = newInk; }
     void RepaintDisplayNow() override {}
@@ -31,7 +31,7 @@ public:
 };
 
 class ManualTimer : public BlinkTimer {
-public:
+  public:
     void Start(int milliseconds) override {
         running = true;
         interval = milliseconds;
@@ -43,7 +43,7 @@ public:
 };
 
 class CountingTones : public TonePort {
-public:
+  public:
     void ErrorBeep() override { ++beeps; }
 
     int beeps = 0;
@@ -51,7 +51,7 @@ public:
 
 // The tape without a view: the line store, and printing that can only report an empty tape.
 class HeadlessTape : public TapePort {
-public:
+  public:
     explicit HeadlessTape(std::vector<std::string>& messages) : m_messages(messages) {}
 
     void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) override {
@@ -69,12 +69,12 @@ public:
 
     TapeLineStore store;
 
-private:
+  private:
     std::vector<std::string>& m_messages;
 };
 
 class MemoryClipboard : public ClipboardPort {
-public:
+  public:
     std::optional<std::string> Text() const override { return text; }
     void SetText(const std::string& newText) override { text = newText; }
 
@@ -82,7 +82,7 @@ public:
 };
 
 class HeadlessWindow : public WindowPort {
-public:
+  public:
     void ToggleTapeShown() override { tapeShown = !tapeShown; }
 
     bool tapeShown = true;

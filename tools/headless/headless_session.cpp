@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::int16_t kUndoKey = 30;
 
-std::string_view Bool(bool value) { return value ? "True" : "False"; }
+std::string_view Bool(bool value) {
+    return value ? "True" : "False";
+}
 
 std::string Double(double value) {
     char text[32];
@@ -37,14 +39,18 @@ void HeadlessSession::Click(std::int16_t index) {
     m_dispatcher.theButton_Click(index);
 }
 
-void HeadlessSession::Operate(std::int16_t opIndex) { m_calculator.cmd_Operate(opIndex); }
-
-void HeadlessSession::PushAmount(std::uint32_t wParam, std::uint32_t lParam) {
-    m_calculator.cmd_Input(
-        AmountMessageText(wParam, lParam, m_calculator.Separators().decimal), true);
+void HeadlessSession::Operate(std::int16_t opIndex) {
+    m_calculator.cmd_Operate(opIndex);
 }
 
-void HeadlessSession::SelectMode(int mode) { m_calculator.RoundOpt_Click(mode); }
+void HeadlessSession::PushAmount(std::uint32_t wParam, std::uint32_t lParam) {
+    m_calculator.cmd_Input(AmountMessageText(wParam, lParam, m_calculator.Separators().decimal),
+                           true);
+}
+
+void HeadlessSession::SelectMode(int mode) {
+    m_calculator.RoundOpt_Click(mode);
+}
 
 void HeadlessSession::EndBlink() {
     if (m_timer.running) {

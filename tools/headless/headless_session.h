@@ -16,7 +16,7 @@ namespace vantrel {
 // The calculator, its dispatcher and the tape store wired to recording stand-ins, started as
 // the window starts: the way tests, the replay tool and audits drive exactly the window's code.
 class HeadlessSession {
-public:
+  public:
     struct Options {
         int mode = kFloatingPointMode;
         LocaleSeparators separators;
@@ -50,7 +50,7 @@ public:
     int beeps() const { return m_tones.beeps; }
     const std::vector<std::string>& messages() const { return m_messages; }
 
-private:
+  private:
     std::vector<std::string> m_messages;
     RecordingDisplay m_display;
     ManualTimer m_timer;

@@ -107,8 +107,8 @@ const std::vector<TokenKind>& TokenKinds() {
         {"kd",
          [](HeadlessSession& session, std::string_view argument) {
              const auto key = ReadPair<int>(argument);
-             const bool fits = key && key->first >= 0 && key->first <= 0xFFFF &&
-                               key->second >= 0 && key->second <= 7;
+             const bool fits = key && key->first >= 0 && key->first <= 0xFFFF && key->second >= 0 &&
+                               key->second <= 7;
              if (fits) {
                  session.KeyDown(key->first, key->second);
              }
@@ -124,7 +124,8 @@ const std::vector<TokenKind>& TokenKinds() {
          }},
         {"k",
          [](HeadlessSession& session, std::string_view argument) {
-             const auto index = ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1);
+             const auto index =
+                 ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1);
              if (index) {
                  session.Click(*index);
              }
