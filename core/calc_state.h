@@ -33,4 +33,17 @@ struct CalcState {
     Snapshot UndoSnapshot;
 };
 
+// The registers that a snapshot keeps, visited in pairs (state's, snapshot's) so that taking
+// and restoring a snapshot work from one list.
+template <typename State, typename Record, typename Visit>
+void ForEachSnapshotRegister(State& state, Record& snapshot, Visit visit) {
+    visit(state.CurValue, snapshot.CurValue);
+    visit(state.ShownValue, snapshot.ShownValue);
+    visit(state.TotalValue, snapshot.TotalValue);
+    visit(state.MulDivValue, snapshot.MulDivValue);
+    visit(state.ItemCount, snapshot.ItemCount);
+    visit(state.PendingOp, snapshot.PendingOp);
+    visit(state.MemValue, snapshot.MemValue);
+}
+
 }  // namespace vantrel

@@ -80,15 +80,9 @@ void Calculator::cmd_Operate(std::int16_t OpIndex) {
 }
 
 void Calculator::TakeSnapshot() {
-    Snapshot& snapshot = m_state.UndoSnapshot;
-    snapshot.CurValue = m_state.CurValue;
-    snapshot.ShownValue = m_state.ShownValue;
-    snapshot.TotalValue = m_state.TotalValue;
-    snapshot.MulDivValue = m_state.MulDivValue;
-    snapshot.ItemCount = m_state.ItemCount;
-    snapshot.PendingOp = m_state.PendingOp;
-    snapshot.MemValue = m_state.MemValue;
-    snapshot.TapeLineCount = m_ports.tape.CurrentLine();
+    ForEachSnapshotRegister(m_state, m_state.UndoSnapshot,
+                            [](const auto& value, auto& kept) { kept = value; });
+    m_state.UndoSnapshot.TapeLineCount = m_ports.tape.CurrentLine();
     SetUndoAvailable(true);
 }
 

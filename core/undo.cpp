@@ -32,13 +32,7 @@ void Calculator::UndoLast() {
     SetUndoAvailable(false);
     CalcState& s = m_state;
     const Snapshot& snapshot = s.UndoSnapshot;
-    s.CurValue = snapshot.CurValue;
-    s.ShownValue = snapshot.ShownValue;
-    s.TotalValue = snapshot.TotalValue;
-    s.MulDivValue = snapshot.MulDivValue;
-    s.ItemCount = snapshot.ItemCount;
-    s.PendingOp = snapshot.PendingOp;
-    s.MemValue = snapshot.MemValue;
+    ForEachSnapshotRegister(s, snapshot, [](auto& value, const auto& kept) { value = kept; });
     const bool restored = RunUndoStep([&] {
                               m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
                               m_ports.tape.Redraw();
