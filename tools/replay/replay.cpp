@@ -14,6 +14,7 @@ namespace vantrel {
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kLargestKeyCode = 0xFFFF;
 
 template <typename Number>
 std::optional<Number> ReadNumber(std::string_view text, int base = 10) {
@@ -63,6 +64,24 @@ std::optional<std::string> PercentDecode(std::string_view text) {
     return decoded;
 }
 
+// A key press: a virtual-key code and a Shift 1, Ctrl 2, Alt 4 mask.
+std::optional<std::pair<int, int>> ReadKeyPress(std::string_view text) {
+    constexpr int kAllModifiers = 7;
+    const auto key = ReadPair<int>(text);
+    const bool fits = key && key->first >= 0 && key->first <= kLargestKeyCode && key->second >= 0 &&
+                      key->second <= kAllModifiers;
+    return fits ? key : std::nullopt;
+}
+
+// Runs `action` with the argument as read; false when it could not be read.
+template <typename Value, typename Action>
+bool RunWith(std::optional<Value> value, Action action) {
+    if (value) {
+        action(std::move(*value));
+    }
+    return value.has_value();
+}
+
 // A token is a prefix naming what to do and an argument; a handler returns false when the
 // argument does not fit.
 struct TokenKind {
@@ -71,65 +90,42 @@ struct TokenKind {
 };
 
 const std::vector<TokenKind>& TokenKinds() {
+    using Session = HeadlessSession;
     static const std::vector<TokenKind> kinds = {
         {"clip:",
-         [](HeadlessSession& session, std::string_view argument) {
-             auto text = PercentDecode(argument);
-             if (text) {
-                 session.clipboard().text = std::move(*text);
-             }
-             return text.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(PercentDecode(argument),
+                            [&](std::string text) { session.clipboard().text = std::move(text); });
          }},
         {"mode",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto mode = ReadInRange(argument, 0, kRoundModeCount - 1);
-             if (mode) {
-                 session.SelectMode(*mode);
-             }
-             return mode.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadInRange(argument, 0, kRoundModeCount - 1),
+                            [&](int mode) { session.SelectMode(mode); });
          }},
         {"op",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto opIndex = ReadNumber<std::int16_t>(argument);
-             if (opIndex) {
-                 session.Operate(*opIndex);
-             }
-             return opIndex.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadNumber<std::int16_t>(argument),
+                            [&](std::int16_t opIndex) { session.Operate(opIndex); });
          }},
         {"in",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto amount = ReadPair<std::uint32_t>(argument);
-             if (amount) {
-                 session.PushAmount(amount->first, amount->second);
-             }
-             return amount.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadPair<std::uint32_t>(argument),
+                            [&](auto amount) { session.PushAmount(amount.first, amount.second); });
          }},
         {"kd",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto key = ReadPair<int>(argument);
-             const bool fits = key && key->first >= 0 && key->first <= 0xFFFF && key->second >= 0 &&
-                               key->second <= 7;
-             if (fits) {
-                 session.KeyDown(key->first, key->second);
-             }
-             return fits;
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadKeyPress(argument),
+                            [&](auto key) { session.KeyDown(key.first, key.second); });
          }},
         {"ku",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto keyCode = ReadInRange(argument, 0, 0xFFFF);
-             if (keyCode) {
-                 session.KeyUp(*keyCode);
-             }
-             return keyCode.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadInRange(argument, 0, kLargestKeyCode),
+                            [&](int keyCode) { session.KeyUp(keyCode); });
          }},
         {"k",
-         [](HeadlessSession& session, std::string_view argument) {
-             const auto index =
-                 ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1);
-             if (index) {
-                 session.Click(*index);
-             }
-             return index.has_value();
+         [](Session& session, std::string_view argument) {
+             return RunWith(ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1),
+                            [&](std::int16_t index) { session.Click(index); });
          }},
     };
     return kinds;
