@@ -188,12 +188,12 @@ TEST(Engine, FailureSkipsTheClosingStepsAndKeepsChangedRegisters) {
 }
 
 TEST(Engine, ResultBeyondTheFifteenDigitsOfTheDisplayFails) {
-    const std::string fifteenNines = "k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9";
-    const Replayed shown = Replay(fifteenNines + " k15");
+    const std::string fifteenNines = Repeat("k9", 15);
+    const Replayed shown = Replay(fifteenNines + "k15");
     EXPECT_EQ(shown["error"], "False");
     EXPECT_EQ(shown["display"], "999,999,999,999,999. ");
 
-    const Replayed r = Replay(fifteenNines + " k15 k1 k15");
+    const Replayed r = Replay(fifteenNines + "k15 k1 k15");
     EXPECT_EQ(r["error"], "True");
     EXPECT_EQ(r["display"], "-Error- ");
     EXPECT_EQ(r.tape.back(), "-1 False -Error-");
@@ -201,19 +201,16 @@ TEST(Engine, ResultBeyondTheFifteenDigitsOfTheDisplayFails) {
 }
 
 TEST(Engine, AddBeyondTheDecimalRangeFails) {
-    const std::string fifteenNines = "k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9";
+    const std::string fifteenNines = Repeat("k9", 15);
     // The failed product leaves 1e30 in the operand; a pushed Add then meets the decimal limit.
-    const Replayed r = Replay(fifteenNines + " k17 " + fifteenNines + " k19 op2");
+    const Replayed r = Replay(fifteenNines + "k17 " + fifteenNines + "k19 op2");
     EXPECT_EQ(r["error"], "True");
     EXPECT_EQ(r.tape.back(), "-1 False -Error-");
     EXPECT_EQ(r["total"], "0");
 }
 
 TEST(Engine, TotalOfMoreItemsThanALineCodeHoldsFails) {
-    std::string keys;
-    for (int k = 0; k < 32'667; ++k) {
-        keys += "op2 ";
-    }
+    const std::string keys = Repeat("op2", 32'667);
     const Replayed largest = Replay(keys + "op6");
     EXPECT_EQ(largest["error"], "False");
     EXPECT_EQ(largest.tape.back(), "32767 True 0");
@@ -225,11 +222,7 @@ TEST(Engine, TotalOfMoreItemsThanALineCodeHoldsFails) {
 }
 
 TEST(Engine, ColumnOfTenThousandCentsTotalsExactly) {
-    std::string keys;
-    for (int k = 0; k < 10'000; ++k) {
-        keys += "in100,0 op2 ";
-    }
-    const Replayed r = Replay(keys + "op6", {"--mode", "2"});
+    const Replayed r = Replay(Repeat("in100,0 op2", 10'000) + "op6", {"--mode", "2"});
     EXPECT_EQ(r["display"], "100.00 ");
     EXPECT_EQ(r["cur"], "100");
     EXPECT_EQ(r.tape.back(), "10100 True 100.00");

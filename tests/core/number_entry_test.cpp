@@ -9,14 +9,6 @@
 namespace vantrel::testing {
 namespace {
 
-std::string Keys(const std::string& key, int times) {
-    std::string keys;
-    for (int k = 0; k < times; ++k) {
-        keys += key + " ";
-    }
-    return keys;
-}
-
 struct EntryCase {
     const char* name;
     std::string keys;
@@ -49,13 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"DoubleZeroOnAnEmptyEntryStaysZero", "k26 k0", "0", "0. ", 0},
         EntryCase{"SeparatorOnAnEmptyEntryStartsWithZero", "k27", "0.", "0. ", 0},
         EntryCase{"SecondSeparatorIsRefused", "k1 k27 k2 k27", "1.2", "1.2 ", 1},
-        EntryCase{"FifteenDigitsAreTaken", Keys("k7", 15), "777777777777777",
+        EntryCase{"FifteenDigitsAreTaken", Repeat("k7", 15), "777777777777777",
                   "777,777,777,777,777. ", 0},
-        EntryCase{"SixteenthDigitIsRefused", Keys("k7", 16), "777777777777777",
+        EntryCase{"SixteenthDigitIsRefused", Repeat("k7", 16), "777777777777777",
                   "777,777,777,777,777. ", 1},
-        EntryCase{"DoubleZeroPastTheLimitIsRefusedWhole", Keys("k7", 14) + "k26", "77777777777777",
-                  "77,777,777,777,777. ", 1},
-        EntryCase{"SixteenCharactersWithASeparator", Keys("k1", 14) + "k27 k2 k3",
+        EntryCase{"DoubleZeroPastTheLimitIsRefusedWhole", Repeat("k7", 14) + "k26",
+                  "77777777777777", "77,777,777,777,777. ", 1},
+        EntryCase{"SixteenCharactersWithASeparator", Repeat("k1", 14) + "k27 k2 k3",
                   "11111111111111.2", "11,111,111,111,111.2 ", 1},
         EntryCase{
             "AutoAddReadsHundredths", "k1 k2 k3 k4 k5", "12345", "123.45 ", 0, {"--mode", "5"}},
@@ -73,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {"--decimal", ",", "--group", "."}},
         EntryCase{"MultiByteSeparatorCountsAsOneCharacter",
-                  Keys("k3", 14) + "k27 k4",
+                  Repeat("k3", 14) + "k27 k4",
                   "33333333333333\u066B4",
                   "33\u202F333\u202F333\u202F333\u202F333\u066B4 ",
                   0,

@@ -8,7 +8,7 @@
 namespace vantrel::testing {
 namespace {
 
-const std::string kFifteenNines = "k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9 k9";
+const std::string kFifteenNines = Repeat("k9", 15);
 
 TEST(Undo, TakesBackTheLastItemAndItsTapeLine) {
     const Replayed r = Replay("k5 k15 k3 k15 k30");
@@ -65,7 +65,7 @@ TEST(Undo, IsOneLevelDeepAndGoneAfterNew) {
 }
 
 TEST(Undo, FallsBackToFloatingPointForAValueTheModeCannotShow) {
-    const Replayed r = Replay("k1 k1 k1 k1 k1 k1 k1 k1 k1 k1 k1 k1 k15 k30", {"--mode", "4"});
+    const Replayed r = Replay(Repeat("k1", 12) + "k15 k30", {"--mode", "4"});
     EXPECT_EQ(r["mode"], "6");
     EXPECT_EQ(r["display"], "111,111,111,111. ");
     EXPECT_EQ(r["error"], "False");
@@ -75,7 +75,7 @@ TEST(Undo, FallsBackToFloatingPointForAValueTheModeCannotShow) {
 
 TEST(Undo, InFloatingPointAnUnshowableValueOnlyBeeps) {
     // The failed product leaves 1e30 in the operand; Clear All snapshots it, Undo restores it.
-    const Replayed r = Replay(kFifteenNines + " k17 " + kFifteenNines + " k19 k10 k30");
+    const Replayed r = Replay(kFifteenNines + "k17 " + kFifteenNines + "k19 k10 k30");
     EXPECT_EQ(r["beeps"], "1");
     EXPECT_EQ(r["mode"], "6");
     EXPECT_EQ(r["error"], "False") << "Clear All had left the error state";

@@ -19,6 +19,16 @@ struct Replayed {
     const std::string& operator[](const std::string& name) const { return items.at(name); }
 };
 
+// `tokens` (one or more, space-separated) written `times` times over, with a space after each.
+inline std::string Repeat(const std::string& tokens, int times) {
+    std::string repeated;
+    repeated.reserve((tokens.size() + 1) * static_cast<std::size_t>(times));
+    for (int k = 0; k < times; ++k) {
+        repeated += tokens + " ";
+    }
+    return repeated;
+}
+
 inline Replayed Replay(const std::string& tokens, const std::vector<std::string>& arguments = {}) {
     std::istringstream input(tokens);
     std::ostringstream out;
