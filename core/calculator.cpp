@@ -49,9 +49,12 @@ bool Calculator::TakePastedValue(double value) {
     return true;
 }
 
+const std::string& Calculator::DisplayedText() const {
+    return m_indicators.Blinking() ? m_state.DisplayText : m_indicators.Caption();
+}
+
 std::string Calculator::CopyText() const {
-    const std::string& text =
-        m_indicators.Blinking() ? m_state.DisplayText : m_indicators.Caption();
+    const std::string& text = DisplayedText();
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};

@@ -51,7 +51,9 @@ class Calculator {
     // New clears the memory register before its Clear All.
     void ClearMemoryRegister() { m_state.MemValue = 0; }
 
-    // The display's text as Copy takes it: trimmed, and during a blink the text to come.
+    // The display's text with its trailing blank; during a blink the text about to appear.
+    const std::string& DisplayedText() const;
+    // The display's text as Copy takes it: DisplayedText trimmed.
     std::string CopyText() const;
     Ink DisplayInk() const { return m_indicators.DisplayInk(); }
 

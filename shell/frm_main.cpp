@@ -67,7 +67,9 @@ FrmMain::FrmMain(FrmMainOptions options)
     Form_Load(options.twipsPerPixel);
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    Form_Unload();
+}
 
 void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
@@ -76,6 +78,11 @@ void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
     m_calculator.StartUp(settings.RoundOption);
     ApplySettings(settings);
     m_menus.FillPrinterMenu({});
+    m_messageHook.HookWindow({m_calculator, m_tape->Store(), m_labels, m_display});
+}
+
+void FrmMain::Form_Unload() {
+    m_messageHook.UnhookWindow();
 }
 
 void FrmMain::ScaleLayout(int twipsPerPixel) {
@@ -102,6 +109,11 @@ void FrmMain::SetStdHeight() {
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    Form_Unload();
 }
 
 void FrmMain::Form_Resize() {

@@ -12,6 +12,7 @@
 #include "commands/qt/qt_clipboard.h"
 #include "core/calculator.h"
 #include "shell/blink_timer.h"
+#include "shell/dbus/message_hook.h"
 #include "shell/display_labels.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
@@ -64,9 +65,11 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load(std::optional<int> twipsPerPixel);
+    void Form_Unload();
     void ScaleLayout(int twipsPerPixel);
     void Form_Resize();
     void ApplyTapeVisibility();
@@ -95,6 +98,7 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     Dispatcher m_dispatcher;
     KeyboardMapping m_keyboard;
     bool m_tapeShown = true;
+    MessageHook m_messageHook;
     // Last, so that no key reaches the mapping once the window is being taken down.
     std::unique_ptr<KeyEventFilter> m_keyFilter;
 };

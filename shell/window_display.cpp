@@ -10,6 +10,7 @@ namespace vantrel {
 
 void WindowDisplay::SetDisplayText(const std::string& text) {
     m_labels.C_Display->setText(QString::fromStdString(text));
+    TellTextChanged();
 }
 
 void WindowDisplay::SetDisplayInk(Ink ink) {
@@ -24,10 +25,18 @@ void WindowDisplay::RepaintDisplayNow() {
 
 void WindowDisplay::SetMemoryLabel(const std::string& text) {
     m_labels.LMem->setText(QString::fromStdString(text));
+    TellTextChanged();
 }
 
 void WindowDisplay::SetCounterLabel(const std::string& text) {
     m_labels.LCounter->setText(QString::fromStdString(text));
+    TellTextChanged();
+}
+
+void WindowDisplay::TellTextChanged() const {
+    if (m_textListener) {
+        m_textListener();
+    }
 }
 
 void WindowDisplay::ShowUndoAvailable(bool available) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "core/ports.h"
 #include "shell/display_labels.h"
@@ -27,11 +29,17 @@ class WindowDisplay : public DisplayPort {
     void ShowUndoAvailable(bool available) override;
     void ShowRoundOption(int mode) override;
 
+    // Told after each new text of the display or of a label.
+    void SetTextListener(std::function<void()> listener) { m_textListener = std::move(listener); }
+
   private:
+    void TellTextChanged() const;
+
     DisplayLabels m_labels;
     const Keypad& m_keypad;
     MainMenus& m_menus;
     const RoundOptPanel& m_options;
+    std::function<void()> m_textListener;
 };
 
 }  // namespace vantrel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+class QDBusArgument;
+
+// What the calculator and the programs that drive it agree on: where the calculator is found
+// on the session bus, and how a tape line travels.
+namespace vantrel {
+
+inline constexpr char kCalculatorService[] = "org.vantrel.Calculator";
+inline constexpr char kCalculatorPath[] = "/Calculator";
+inline constexpr char kCalculatorInterface[] = "org.vantrel.Calculator";
+inline constexpr char kTapeTooLongError[] = "org.vantrel.Calculator.Error.TapeTooLong";
+
+// One tape line on the bus, as (sib): the amount as shown, the line code, the ink flag.
+struct TapeLineRecord {
+    QString NumStr;
+    int Op = 0;
+    bool CLR = true;
+};
+using TapeLineRecords = QList<TapeLineRecord>;
+
+QDBusArgument& operator<<(QDBusArgument& argument, const TapeLineRecord& line);
+const QDBusArgument& operator>>(const QDBusArgument& argument, TapeLineRecord& line);
+
+// Makes the tape line types known to QtDBus; call before the first message that holds one.
+void RegisterTapeLineTypes();
+
+// A connection of this process's own, named `connectionName`, to the session bus: the one in
+// DBUS_SESSION_BUS_ADDRESS, else the user's bus socket in XDG_RUNTIME_DIR. Without either the
+// connection is not connected; libdbus is never left to autolaunch a bus of its own.
+QDBusConnection ConnectSessionBus(const QString& connectionName);
+
+}  // namespace vantrel
+
+Q_DECLARE_METATYPE(vantrel::TapeLineRecord)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "shell/display_labels.h"
+
+namespace vantrel {
+
+class Calculator;
+class CalculatorService;
+class TapeLineStore;
+class WindowDisplay;
+
+// The parts of the main window that the message interface reads and drives.
+struct HookedWindow {
+    Calculator& calculator;
+    const TapeLineStore& tape;
+    DisplayLabels labels;
+    WindowDisplay& display;
+};
+
+// Serves the calculator to other programs on the session bus, from HookWindow to
+// UnhookWindow. Every copy of the program serves on a connection of its own; the well-known
+// name goes to the first copy and waits in the bus's queue for each later one, which takes it
+// over when the copies before it quit. Without a session bus nothing is served, silently.
+class MessageHook {
+  public:
+    MessageHook();
+    ~MessageHook();
+    MessageHook(const MessageHook&) = delete;
+    MessageHook& operator=(const MessageHook&) = delete;
+
+    void HookWindow(const HookedWindow& window);
+    void UnhookWindow();
+
+  private:
+    QString m_connectionName;
+    std::unique_ptr<CalculatorService> m_service;
+    WindowDisplay* m_display = nullptr;
+};
+
+}  // namespace vantrel

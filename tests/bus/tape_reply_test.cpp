@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QLabel>
+#include <string>
+#include <vector>
+
+#include "core/calculator.h"
+#include "shell/dbus/calculator_service.h"
+#include "tests/support/bus_client.h"
+#include "tools/headless/headless_ports.h"
+
+namespace vantrel::testing {
+namespace {
+
+// The service on a connection of its own, over a tape far longer than any keyed one.
+TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) {
+    if (!HaveSessionBus()) {
+        GTEST_FAIL() << kNeedsSessionBus;
+    }
+    RecordingDisplay display;
+    ManualTimer timer;
+    vantrel::CountingTones tones;
+    std::vector<std::string> messages;
+    HeadlessTape tape(messages);
+    Calculator calculator({display, timer, tones, tape}, LocaleSeparators{});
+    QLabel shown;
+    QLabel memory;
+    QLabel counter;
+    const std::string amount(60'000, '9');
+    for (int k = 0; k < 1'200; ++k) {
+        tape.store.AddDataLine(amount, TapeOpAdd, true);
+    }
+    const QString connection = QStringLiteral("tape-service");
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), connection);
+    {
+        CalculatorService service(calculator, tape.store, {&shown, &memory, &counter}, bus);
+        ASSERT_TRUE(bus.registerObject(QString::fromLatin1(kCalculatorPath), &service,
+                                       QDBusConnection::ExportAdaptors));
+        const QString name = bus.baseService();
+
+        const QDBusMessage refused = CallCalculator(name, "TapeLines");
+        EXPECT_EQ(refused.errorName(), QString::fromLatin1(kTapeTooLongError));
+        EXPECT_EQ(Input(name, 15'000, 0).type(), QDBusMessage::ReplyMessage);
+        EXPECT_EQ(display.displayText, "1.5 ");
+
+        tape.store.SetCurrentLine(3);
+        EXPECT_EQ(TapeLines(name).size(), 3);
+    }
+    QDBusConnection::disconnectFromBus(connection);
+}
+
+}  // namespace
+}  // namespace vantrel::testing
