@@ -50,6 +50,13 @@ void RegisterTapeLineTypes() {
     qDBusRegisterMetaType<TapeLineRecords>();
 }
 
+void KeepSessionBusFromAutolaunching() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS",
+                SessionBusAddress().value_or(QStringLiteral("disabled:")).toLocal8Bit());
+    }
+}
+
 QDBusConnection ConnectSessionBus(const QString& connectionName) {
     const std::optional<QString> address = SessionBusAddress();
     if (!address) {

@@ -30,6 +30,12 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, TapeLineRecord& l
 // Makes the tape line types known to QtDBus; call before the first message that holds one.
 void RegisterTapeLineTypes();
 
+// Where no session bus is to be found, points DBUS_SESSION_BUS_ADDRESS at one that cannot be
+// connected to, before any library of the process looks: libdbus would otherwise fall back to
+// X11 autolaunch and leave a bus of its own running. Where the user's bus socket is, points it
+// there, so that every library of the process uses the same bus.
+void KeepSessionBusFromAutolaunching();
+
 // A connection of this process's own, named `connectionName`, to the session bus: the one in
 // DBUS_SESSION_BUS_ADDRESS, else the user's bus socket in XDG_RUNTIME_DIR. Without either the
 // connection is not connected; libdbus is never left to autolaunch a bus of its own.

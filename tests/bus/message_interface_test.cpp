@@ -214,7 +214,8 @@ std::optional<QByteArray> Variable(const char* name) {
     return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
 }
 
-// Starts the window with the bus to be found only through XDG_RUNTIME_DIR, or not at all.
+// Starts the window as the program does, with the bus to be found only through
+// XDG_RUNTIME_DIR, or not at all.
 class MessageInterfaceBusLookup : public WindowTest {
   protected:
     void SetUp() override {
@@ -238,6 +239,8 @@ class MessageInterfaceBusLookup : public WindowTest {
 
 TEST_F(MessageInterfaceBusLookup, WithoutABusTheWindowWorksSilently) {
     StderrCapture capture;
+    KeepSessionBusFromAutolaunching();
+    EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "disabled:");
     WindowTest::SetUp();
     ClickKeys({2, kAddKey});
     EXPECT_EQ(SettledDisplay(), "2. ");
@@ -254,6 +257,9 @@ TEST_F(MessageInterfaceBusLookup, TheUsersBusSocketIsFoundInTheRuntimeDirectory)
         << "needs a bus at a path: " << address.toStdString();
     const QString socket = address.section(u'=', 1).section(u',', 0, 0);
     ASSERT_TRUE(QFile::link(socket, m_dir.filePath("bus")));
+    KeepSessionBusFromAutolaunching();
+    EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+              "unix:path=" + m_dir.filePath("bus").toLocal8Bit());
     WindowTest::SetUp();
     const QStringList names = OwnProcessNames();
     ASSERT_EQ(names.size(), 1);

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace vantrel {
 namespace {
