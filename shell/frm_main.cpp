@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "resources/keys/key_faces.h"
+#include "shell/frm_about.h"
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
 #include "shell/main_mod.h"
@@ -240,7 +241,11 @@ void FrmMain::m_Default_Click() {
 }
 
 void FrmMain::m_About_Click() {
-    ShowAboutBox(*this);
+    // Deleted when it closes; as the main window's child it also goes should the main window
+    // be taken down while it is open.
+    auto* about = new FrmAbout(this, m_layout.TwipsPerPixelX(), m_layout.TwipsPerPixelY());
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->exec();
 }
 
 }  // namespace vantrel

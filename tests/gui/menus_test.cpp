@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <vector>
 
+#include "shell/frm_about.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vantrel::testing {
@@ -206,17 +207,23 @@ TEST_F(MenusTest, ExitClosesAtOnceWithoutAQuestion) {
 }
 
 TEST_F(MenusTest, AboutShowsTheProductModallyAboveOtherWindows) {
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), "About Vantrel");
-        EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        shown = true;
-        box->close();
-    });
-    Menu("m_About").trigger();
-    EXPECT_TRUE(shown);
+    Menu("m_OnTop").trigger();
+    ASSERT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (int opening = 0; opening < 2; ++opening) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "About Vantrel");
+            EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            shown = true;
+            box->close();
+        });
+        Menu("m_About").trigger();
+        EXPECT_TRUE(shown);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Window().findChild<FrmAbout*>(), nullptr) << "each opening builds it anew";
+    }
 }
 
 class RecordingMenuTarget : public MenuTarget {
