@@ -82,15 +82,14 @@ void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
 void FrmMain::ScaleLayout(int twipsPerPixel) {
     m_layout.Scale(twipsPerPixel, twipsPerPixel);
     ApplyScaledLayout(*m_client, m_layout);
-    // Each of the tape's settings measures and redraws it anew; at the design scale neither
-    // changes, and start-up need not pay for that.
+    // A new scale measures and redraws the tape anew; at the design scale nothing changes,
+    // and start-up need not pay for that.
     if (twipsPerPixel != m_tape->TwipsPerPixel()) {
         m_tape->SetTwipsPerPixel(twipsPerPixel);
     }
-    const auto tapeFontSize = static_cast<float>(m_layout.Find(kTapeName)->font->points);
-    if (tapeFontSize != m_tape->FontSize()) {
-        m_tape->SetFontSize(tapeFontSize);
-    }
+    // Written at every scale: writing the size is what widens the scroll bar to two character
+    // cells, and it draws nothing.
+    m_tape->SetFontSize(static_cast<float>(m_layout.Find(kTapeName)->font->points));
     SetStdHeight();
     // A window not yet shown gets no resize event; its width is fitted here.
     Form_Resize();
