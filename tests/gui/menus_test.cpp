@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
@@ -224,6 +225,23 @@ TEST_F(MenusTest, AboutShowsTheProductModallyAboveOtherWindows) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(Window().findChild<FrmAbout*>(), nullptr) << "each opening builds it anew";
     }
+}
+
+TEST_F(MenusTest, PrintingAnEmptyTapeSaysSoUnderTheProgramsName) {
+    // A display name, should one ever be set, is not the program's name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Another Title"));
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        EXPECT_EQ(box->text(), "Nothing to print");
+        box->close();
+    });
+    Menu("m_Print").trigger();
+    QGuiApplication::setApplicationDisplayName(QCoreApplication::applicationName());
+    EXPECT_EQ(title, QCoreApplication::applicationName());
+    EXPECT_NE(title, Window().windowTitle());
 }
 
 class RecordingMenuTarget : public MenuTarget {
