@@ -58,6 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"BackspaceDropsADecimalAndItsSeparator", "k1 k2 k27 k5 k13", "12", "12. ", 0},
         EntryCase{"BackspaceOnNothing", "k13 k13", "0", "0. ", 0},
         EntryCase{"ModeChangeRedrawsTheEntry", "k1 k2 k27 k5 mode5", "12.5", "0.13 ", 0},
+        EntryCase{"AutoAddShowsAPushedAmountAtFaceValue",
+                  "in12507500,0 mode2 mode5",
+                  "1250.75",
+                  "1,250.75 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddBackspaceReloadsAPushedAmountAtFaceValue",
+                  "in12507500,0 k13",
+                  "1250.7",
+                  "1,250.70 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddBackspaceTakesAPushedSeparatorAlong",
+                  "in12505000,0 k13",
+                  "1250",
+                  "1,250.00 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddDigitOnAPushedAmountIsTyped",
+                  "in12500000,0 k5 k13 k5",
+                  "12505",
+                  "125.05 ",
+                  0,
+                  {"--mode", "5"}},
         EntryCase{"CommaSeparatorIsTheDecimalKey",
                   "k1 k2 k3 k4 k27 k5",
                   "1234,5",
@@ -114,49 +138,15 @@ TEST(NumberEntry, PushedNegativeAmountIsDrawnInBlackAndBackspacesToZero) {
     EXPECT_EQ(back["beeps"], "0");
 }
 
-struct PushedCase {
-    const char* name;
-    std::string tokens;
-    std::string entry;
-    std::string display;
-    double cur;
-
-    friend void PrintTo(const PushedCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class AutoAddPushed : public ::testing::TestWithParam<PushedCase> {};
-
-// In Auto Add 2 Decimal Places mode the display shows the operand the next operation takes.
-TEST_P(AutoAddPushed, DisplayAgreesWithTheOperand) {
-    const PushedCase& c = GetParam();
-    const Replayed r = Replay(c.tokens, {"--mode", "5"});
-    ASSERT_EQ(r.exitStatus, 0) << r.err;
-    EXPECT_EQ(r["entry"], c.entry);
-    EXPECT_EQ(r["display"], c.display);
-    EXPECT_DOUBLE_EQ(std::stod(r["cur"]), c.cur);
-    EXPECT_DOUBLE_EQ(std::stod(r["shown"]), c.cur);
-    EXPECT_EQ(r["beeps"], "0");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    NumberEntry, AutoAddPushed,
-    ::testing::Values(
-        PushedCase{"ShownAtFaceValue", "in12507500,0", "1250.75", "1,250.75 ", 1250.75},
-        PushedCase{"KeptAcrossAModeRoundTrip", "in12507500,0 mode2 mode5", "1250.75", "1,250.75 ",
-                   1250.75},
-        PushedCase{"BackspaceReloadsAtFaceValue", "in12507500,0 k13", "1250.7", "1,250.70 ",
-                   1250.7},
-        PushedCase{"BackspaceTakesTheSeparatorAlong", "in12505000,0 k13", "1250", "1,250.00 ",
-                   1250},
-        PushedCase{"DigitMakesItATypedEntry", "in12500000,0 k5", "12505", "125.05 ", 125.05},
-        PushedCase{"TypedStaysTypedAfterBackspace", "in12500000,0 k5 k13", "1250", "12.50 ", 12.5}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(NumberEntry, AutoAddAddsAPushedAmountAtFaceValue) {
-    const Replayed r = Replay("in12507500,0 k15", {"--mode", "5"});
-    EXPECT_EQ(r["total"], "1250.75");
-    ASSERT_EQ(r.tape.size(), 1U);
-    EXPECT_EQ(r.tape[0], "2 True 1,250.75");
+// The display shows the operand the next operation takes, also for a pushed amount.
+TEST(NumberEntry, AutoAddKeepsAPushedAmountAtFaceValue) {
+    const std::vector<std::string> autoAdd{"--mode", "5"};
+    EXPECT_EQ(Replay("in12507500,0", autoAdd)["cur"], "1250.75");
+    EXPECT_EQ(Replay("in12507500,0 k13", autoAdd)["shown"], "1250.7");
+    EXPECT_DOUBLE_EQ(std::stod(Replay("in12500000,0 k5", autoAdd)["cur"]), 125.05);
+    const Replayed added = Replay("in12507500,0 k15", autoAdd);
+    EXPECT_EQ(added["total"], "1250.75");
+    EXPECT_EQ(added.tape, std::vector<std::string>{"2 True 1,250.75"});
 }
 
 TEST(NumberEntry, PushedAmountIsTakenInTheErrorState) {
