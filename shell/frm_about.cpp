@@ -49,9 +49,9 @@ QCursor HandCursor() {
     return QCursor(pixmap, kHandCursorHotSpot.x(), kHandCursorHotSpot.y());
 }
 
-void SetInk(QWidget& widget, const QColor& ink) {
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, ink);
+    palette.setColor(role, colour);
     widget.setPalette(palette);
 }
 
@@ -62,17 +62,33 @@ Label* AddLabel(QWidget& window, const std::string& name, const QString& text, c
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
-    SetInk(*label, ink);
+    SetColour(*label, QPalette::WindowText, ink);
     return label;
+}
+
+LinkLabel* AddLink(QWidget& window, std::string_view name, const QString& text,
+                   const QString& description, const QCursor& hand) {
+    auto* link = AddLabel<LinkLabel>(window, std::string(name), text, kLinkInk);
+    link->setCursor(hand);
+    link->setAccessibleName(text);
+    link->setAccessibleDescription(description);
+    return link;
+}
+
+PictureBox* AddLogo(QWidget& window, const QCursor& hand) {
+    auto* logo = new PictureBox(&window, LogoPath());
+    logo->setObjectName(Text(kLogoName));
+    logo->setCursor(hand);
+    logo->setAccessibleName(QStringLiteral("Vantrel logo"));
+    logo->setAccessibleDescription(QStringLiteral("Opens ") + Text(maker::kWebAddress));
+    return logo;
 }
 
 void AddSeparator(QWidget& window) {
     auto* line = new QFrame(&window);
     line->setObjectName(Text(kAboutLineName));
     line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, kLineColour);
-    line->setPalette(palette);
+    SetColour(*line, QPalette::Window, kLineColour);
 }
 
 }  // namespace
@@ -100,37 +116,22 @@ FrmAbout::FrmAbout(QWidget* parent, int twipsPerPixelX, int twipsPerPixelY, UrlO
 
 void FrmAbout::CreateControls() {
     const QCursor hand = HandCursor();
-
-    auto* logo = new PictureBox(this, LogoPath());
-    logo->setObjectName(Text(kLogoName));
-    logo->setCursor(hand);
-    logo->setAccessibleName(QStringLiteral("Vantrel logo"));
-    logo->setAccessibleDescription(QStringLiteral("Opens ") + Text(maker::kWebAddress));
-    connect(logo, &PictureBox::clicked, this, &FrmAbout::Logo_Click);
+    connect(AddLogo(*this, hand), &PictureBox::clicked, this, &FrmAbout::Logo_Click);
 
     AddLabel(*this, AboutLabelName(0), Text(maker::kProductName), kProductInk);
     AddLabel(*this, AboutLabelName(1), QStringLiteral("Version ") + Text(kVersion), kProductInk);
     AddLabel(*this, AboutLabelName(2), Text(maker::kProductLine), kProductInk);
 
-    auto* email =
-        AddLabel<LinkLabel>(*this, std::string(kEmailLinkName), EmailLinkText(), kLinkInk);
-    email->setCursor(hand);
-    email->setAccessibleName(EmailLinkText());
-    email->setAccessibleDescription(QStringLiteral("Writes a new message to ") +
-                                    Text(maker::kContactEmail));
-    connect(email, &LinkLabel::clicked, this, &FrmAbout::LEmail_Click);
-
-    auto* website =
-        AddLabel<LinkLabel>(*this, std::string(kWebsiteLinkName), WebsiteLinkText(), kLinkInk);
-    website->setCursor(hand);
-    website->setAccessibleName(WebsiteLinkText());
-    website->setAccessibleDescription(QStringLiteral("Opens ") + Text(maker::kWebAddress));
-    connect(website, &LinkLabel::clicked, this, &FrmAbout::LWebsite_Click);
+    connect(AddLink(*this, kEmailLinkName, EmailLinkText(),
+                    QStringLiteral("Writes a new message to ") + Text(maker::kContactEmail), hand),
+            &LinkLabel::clicked, this, &FrmAbout::LEmail_Click);
+    connect(AddLink(*this, kWebsiteLinkName, WebsiteLinkText(),
+                    QStringLiteral("Opens ") + Text(maker::kWebAddress), hand),
+            &LinkLabel::clicked, this, &FrmAbout::LWebsite_Click);
 
     AddLabel(*this, AboutLabelName(5), Text(maker::kRightsNotice), Qt::black);
     AddLabel(*this, AboutLabelName(6), Text(maker::kPostalAddress), Qt::black);
     AddLabel(*this, AboutLabelName(7), Text(maker::kTelephones), Qt::black);
-
     AddSeparator(*this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
