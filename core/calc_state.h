@@ -21,6 +21,9 @@ struct Snapshot {
 // The registers of the one calculator. "0" in EntryText means nothing has been keyed.
 struct CalcState {
     std::string EntryText = "0";
+    // EntryText came whole from another program: it holds the amount at face value, also in
+    // Auto Add 2 Decimal Places mode, until a key is typed onto it or the entry is reset.
+    bool EntryPushed = false;
     double CurValue = 0;
     double ShownValue = 0;
     double TotalValue = 0;

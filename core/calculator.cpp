@@ -14,7 +14,7 @@ Calculator::Calculator(CalculatorPorts ports, LocaleSeparators separators)
 
 void Calculator::StartUp(int roundOption) {
     m_ports.display.SetMemoryLabel("0" + m_separators.decimal + " ");
-    m_state.EntryText = "0";
+    ResetEntry();
     ShowCounterLabel();
     SetUndoAvailable(false);
     RoundOpt_Click(roundOption);
@@ -30,7 +30,7 @@ void Calculator::RoundOpt_Click(int index) {
     }
     m_roundOption = index;
     m_ports.display.ShowRoundOption(index);
-    ShowEntry(m_state.EntryText);
+    ShowEntry(m_state.EntryText, m_state.EntryPushed);
 }
 
 void Calculator::Timer1_Timer() {
@@ -45,7 +45,7 @@ bool Calculator::TakePastedValue(double value) {
     }
     m_state.CurValue = value;
     m_state.ShownValue = value;
-    m_state.EntryText = "0";
+    ResetEntry();
     return true;
 }
 

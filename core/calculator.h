@@ -85,7 +85,8 @@ class Calculator {
     void ClearEntry();
     double CompletePendingOperation();
 
-    bool ShowEntry(const std::string& Text);
+    bool ShowEntry(const std::string& Text, bool pushed);
+    void ResetEntry();
     void RefuseKey();
 
     bool RunUndoStep(const std::function<void()>& step);

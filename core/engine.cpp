@@ -75,7 +75,7 @@ void Calculator::cmd_Operate(std::int16_t OpIndex) {
     } catch (const std::exception&) {
         return EnterErrorState();
     }
-    m_state.EntryText = "0";
+    ResetEntry();
     ShowCounterLabel();
 }
 
@@ -251,7 +251,7 @@ void Calculator::MemoryClear() {
 }
 
 void Calculator::ClearEntry() {
-    m_state.EntryText = "0";
+    ResetEntry();
     cmd_Input("", false);
 }
 

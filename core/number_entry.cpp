@@ -56,22 +56,27 @@ void Calculator::cmd_Input(std::string_view InputSTR, bool INSMode) {
     } else {
         candidate = InputSTR == "00" ? "0" : std::string(InputSTR);
     }
+    // A redraw keeps what the entry is; a typed key makes it a typed entry.
+    const bool pushed = INSMode || (InputSTR.empty() && m_state.EntryPushed);
     auto value = ReadEntry(candidate, separator);
     if (!value) {
         return RefuseKey();
     }
-    if (mode == kAutoAdd2Mode && !INSMode) {
+    if (mode == kAutoAdd2Mode && !pushed) {
         *value /= 100;
     }
-    if (!ShowEntry(candidate)) {
+    if (!ShowEntry(candidate, pushed)) {
         return RefuseKey();
     }
     m_state.EntryText = std::move(candidate);
+    m_state.EntryPushed = pushed;
     m_state.CurValue = *value;
     m_state.ShownValue = *value;
 }
 
-bool Calculator::ShowEntry(const std::string& Text) {
+// A pushed amount is shown at face value in every mode, so that the display always shows
+// the operand that the next operation takes.
+bool Calculator::ShowEntry(const std::string& Text, bool pushed) {
     const std::string& separator = m_separators.decimal;
     const auto separatorAt = Text.find(separator);
     const bool hasSeparator = separatorAt != std::string::npos;
@@ -86,7 +91,9 @@ bool Calculator::ShowEntry(const std::string& Text) {
     NumberPattern pattern;
     double shown = *value;
     if (SelectedRoundOption() == kAutoAdd2Mode) {
-        shown /= 100;
+        if (!pushed) {
+            shown /= 100;
+        }
         pattern.fixedDecimals = 2;
     } else if (hasSeparator) {
         pattern.fixedDecimals = static_cast<int>(
@@ -107,6 +114,11 @@ void Calculator::DropLastChar() {
     if (entry == "-") {
         entry = "0";
     }
+}
+
+void Calculator::ResetEntry() {
+    m_state.EntryText = "0";
+    m_state.EntryPushed = false;
 }
 
 void Calculator::RefuseKey() {

@@ -37,7 +37,7 @@ void Calculator::UndoLast() {
                               m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
                               m_ports.tape.Redraw();
                           }) &&
-                          RunUndoStep([&] { s.EntryText.assign(1, '0'); }) &&
+                          RunUndoStep([&] { ResetEntry(); }) &&
                           RunUndoStep([&] { ShowCounterLabel(); }) &&
                           RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
                           RunUndoStep([&] { ShowResult(s.CurValue); });

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "resources/keys/key_faces.h"
+#include "shell/frm_about.h"
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
 #include "shell/main_mod.h"
@@ -88,15 +89,14 @@ void FrmMain::Form_Unload() {
 void FrmMain::ScaleLayout(int twipsPerPixel) {
     m_layout.Scale(twipsPerPixel, twipsPerPixel);
     ApplyScaledLayout(*m_client, m_layout);
-    // Each of the tape's settings measures and redraws it anew; at the design scale neither
-    // changes, and start-up need not pay for that.
+    // A new scale measures and redraws the tape anew; at the design scale nothing changes,
+    // and start-up need not pay for that.
     if (twipsPerPixel != m_tape->TwipsPerPixel()) {
         m_tape->SetTwipsPerPixel(twipsPerPixel);
     }
-    const auto tapeFontSize = static_cast<float>(m_layout.Find(kTapeName)->font->points);
-    if (tapeFontSize != m_tape->FontSize()) {
-        m_tape->SetFontSize(tapeFontSize);
-    }
+    // Written at every scale: writing the size is what widens the scroll bar to two character
+    // cells, and it draws nothing.
+    m_tape->SetFontSize(static_cast<float>(m_layout.Find(kTapeName)->font->points));
     SetStdHeight();
     // A window not yet shown gets no resize event; its width is fitted here.
     Form_Resize();
@@ -252,7 +252,11 @@ void FrmMain::m_Default_Click() {
 }
 
 void FrmMain::m_About_Click() {
-    ShowAboutBox(*this);
+    // Deleted when it closes; as the main window's child it also goes should the main window
+    // be taken down while it is open.
+    auto* about = new FrmAbout(this, m_layout.TwipsPerPixelX(), m_layout.TwipsPerPixelY());
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->exec();
 }
 
 }  // namespace vantrel

@@ -11,6 +11,9 @@ void InstallFontSubstitutes() {
                            QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
                                 QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
@@ -29,6 +32,7 @@ QFont DesignFont(const FontDesign& design) {
     QFont font(QString::fromStdString(design.family));
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
+    font.setUnderline(design.underline);
     return font;
 }
 

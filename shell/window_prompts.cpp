@@ -2,8 +2,6 @@
 
 #include <QMessageBox>
 
-#include "shell/main_mod.h"
-
 namespace vantrel {
 
 bool AskExit(QWidget& window) {
@@ -12,14 +10,6 @@ bool AskExit(QWidget& window) {
                     QMessageBox::Ok | QMessageBox::Cancel, &window);
     box.setObjectName(QStringLiteral("ExitPrompt"));
     return box.exec() == QMessageBox::Ok;
-}
-
-void ShowAboutBox(QWidget& window) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vantrel"),
-                    QStringLiteral("Vantrel Calculator\nVersion 1.33"), QMessageBox::Ok, &window);
-    box.setObjectName(QStringLiteral("FrmAbout"));
-    SetTopMost(box, true);
-    box.exec();
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #include "tape/calc_tape.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,7 +42,9 @@ CalcTape::CalcTape(QWidget* parent)
     m_vScroll->setRange(0, 0);
     connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     m_nothingToPrint = [this] {
-        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+        // The application's title is the program's name; the display name would be appended
+        // to every window title, so it stays unset.
+        QMessageBox::information(this, QCoreApplication::applicationName(),
                                  QStringLiteral("Nothing to print"));
     };
     syncSurfaceSize();

@@ -17,6 +17,7 @@ struct FontDesign {
     std::string family;
     double points = 0;
     bool bold = false;
+    bool underline = false;
 
     bool operator==(const FontDesign&) const = default;
 };

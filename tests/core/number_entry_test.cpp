@@ -17,7 +17,7 @@ struct EntryCase {
     int beeps;
     std::vector<std::string> arguments = {};
 
-    void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Entry : public ::testing::TestWithParam<EntryCase> {};
@@ -58,6 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"BackspaceDropsADecimalAndItsSeparator", "k1 k2 k27 k5 k13", "12", "12. ", 0},
         EntryCase{"BackspaceOnNothing", "k13 k13", "0", "0. ", 0},
         EntryCase{"ModeChangeRedrawsTheEntry", "k1 k2 k27 k5 mode5", "12.5", "0.13 ", 0},
+        EntryCase{"AutoAddShowsAPushedAmountAtFaceValue",
+                  "in12507500,0 mode2 mode5",
+                  "1250.75",
+                  "1,250.75 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddBackspaceReloadsAPushedAmountAtFaceValue",
+                  "in12507500,0 k13",
+                  "1250.7",
+                  "1,250.70 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddBackspaceTakesAPushedSeparatorAlong",
+                  "in12505000,0 k13",
+                  "1250",
+                  "1,250.00 ",
+                  0,
+                  {"--mode", "5"}},
+        EntryCase{"AutoAddDigitOnAPushedAmountIsTyped",
+                  "in12500000,0 k5 k13 k5",
+                  "12505",
+                  "125.05 ",
+                  0,
+                  {"--mode", "5"}},
         EntryCase{"CommaSeparatorIsTheDecimalKey",
                   "k1 k2 k3 k4 k27 k5",
                   "1234,5",
@@ -112,6 +136,17 @@ TEST(NumberEntry, PushedNegativeAmountIsDrawnInBlackAndBackspacesToZero) {
     EXPECT_EQ(back["entry"], "0");
     EXPECT_EQ(back["cur"], "0");
     EXPECT_EQ(back["beeps"], "0");
+}
+
+// The display shows the operand the next operation takes, also for a pushed amount.
+TEST(NumberEntry, AutoAddKeepsAPushedAmountAtFaceValue) {
+    const std::vector<std::string> autoAdd{"--mode", "5"};
+    EXPECT_EQ(Replay("in12507500,0", autoAdd)["cur"], "1250.75");
+    EXPECT_EQ(Replay("in12507500,0 k13", autoAdd)["shown"], "1250.7");
+    EXPECT_DOUBLE_EQ(std::stod(Replay("in12500000,0 k5", autoAdd)["cur"]), 125.05);
+    const Replayed added = Replay("in12507500,0 k15", autoAdd);
+    EXPECT_EQ(added["total"], "1250.75");
+    EXPECT_EQ(added.tape, std::vector<std::string>{"2 True 1,250.75"});
 }
 
 TEST(NumberEntry, PushedAmountIsTakenInTheErrorState) {

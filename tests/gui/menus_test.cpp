@@ -2,11 +2,13 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
 #include <vector>
 
+#include "shell/frm_about.h"
 #include "tests/gui/window_fixture.h"
 
 namespace vantrel::testing {
@@ -206,17 +208,40 @@ TEST_F(MenusTest, ExitClosesAtOnceWithoutAQuestion) {
 }
 
 TEST_F(MenusTest, AboutShowsTheProductModallyAboveOtherWindows) {
-    bool shown = false;
+    Menu("m_OnTop").trigger();
+    ASSERT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (int opening = 0; opening < 2; ++opening) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "About Vantrel");
+            EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            shown = true;
+            box->close();
+        });
+        Menu("m_About").trigger();
+        EXPECT_TRUE(shown);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Window().findChild<FrmAbout*>(), nullptr) << "each opening builds it anew";
+    }
+}
+
+TEST_F(MenusTest, PrintingAnEmptyTapeSaysSoUnderTheProgramsName) {
+    // A display name, should one ever be set, is not the program's name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Another Title"));
+    QString title;
     QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), "About Vantrel");
-        EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        shown = true;
+        title = box->windowTitle();
+        EXPECT_EQ(box->text(), "Nothing to print");
         box->close();
     });
-    Menu("m_About").trigger();
-    EXPECT_TRUE(shown);
+    Menu("m_Print").trigger();
+    QGuiApplication::setApplicationDisplayName(QCoreApplication::applicationName());
+    EXPECT_EQ(title, QCoreApplication::applicationName());
+    EXPECT_NE(title, Window().windowTitle());
 }
 
 class RecordingMenuTarget : public MenuTarget {

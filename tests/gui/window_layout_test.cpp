@@ -1,6 +1,8 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <cmath>
 
 #include "shell/layout/design.h"
 #include "tests/gui/window_fixture.h"
@@ -65,6 +67,14 @@ TEST_F(WindowLayoutTest, AtTwelveTwipsPerPixelPixelsStayAndTwipsShrink) {
     EXPECT_EQ(Window().width(), 578);
     Window().ToggleTapeShown();
     EXPECT_EQ(Window().width(), 306);
+}
+
+TEST_F(WindowLayoutTest, TapeScrollBarIsTwoCharacterCellsWideFromTheStart) {
+    for (const int tpp : {15, 12}) {
+        StartWindow(tpp);
+        const double cells = 2.0 * Tape().CharWidth() / tpp;
+        EXPECT_EQ(Tape().VScroll1()->width(), static_cast<int>(std::nearbyint(cells))) << tpp;
+    }
 }
 
 TEST_F(WindowLayoutTest, HidingTheTapeNarrowsTheWindowAndShowingRestoresIt) {
