@@ -54,19 +54,6 @@ TEST_F(PrinterMenuTest, AClickMakesThatPrinterCurrentUntilItHasGone) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(PrinterMenuTest, TheStoredPrinterIsCheckedAtStartUpWhenItIsInstalled) {
-    m_printers = {"Alpha", "Beta", "Gamma"};
-    m_defaultPrinter = "Alpha";
-    const std::pair<const char*, int> rows[] = {{"gAMMA", 2}, {"Delta", 0}, {"", 0}};
-    for (const auto& [stored, entry] : rows) {
-        QSettings store = Store();
-        store.setValue("Calculator/Printer", stored);
-        store.sync();
-        StartWindow(15);
-        EXPECT_EQ(CheckedEntries(), std::vector<int>{entry}) << stored;
-    }
-}
-
 TEST(PrinterSelectionTest, StartsOnTheDefaultOrElseTheFirstPrinter) {
     struct Row {
         QStringList names;

@@ -49,10 +49,6 @@ TEST_F(SettingsStoreTest, SevenKeysComeBackAsTheyWereSaved) {
                              "WindowHeight=6300", "WindowTop=-15"}) {
         EXPECT_TRUE(text.contains(line)) << line << " in\n" << text.toStdString();
     }
-    SaveWindowSettings(m_file, FirstRunSettings());
-    EXPECT_TRUE(Content().contains("ShowTape=True"));
-    EXPECT_EQ(LoadWindowSettings(m_file).PrinterName, saved.PrinterName)
-        << "with no printer current the saved name stays";
 }
 
 TEST_F(SettingsStoreTest, AValueThatDoesNotConvertFallsBackToItsKeysDefault) {
