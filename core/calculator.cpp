@@ -12,12 +12,14 @@ Calculator::Calculator(CalculatorPorts ports, LocaleSeparators separators)
       m_separators(std::move(separators)),
       m_indicators(ports.display, ports.timer) {}
 
-void Calculator::StartUp(int roundOption) {
+void Calculator::ShowEmptyMemory() {
     m_ports.display.SetMemoryLabel("0" + m_separators.decimal + " ");
+}
+
+void Calculator::StartEntry() {
     ResetEntry();
     ShowCounterLabel();
     SetUndoAvailable(false);
-    RoundOpt_Click(roundOption);
 }
 
 int Calculator::SelectedRoundOption() const {

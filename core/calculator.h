@@ -27,9 +27,11 @@ class Calculator {
   public:
     Calculator(CalculatorPorts ports, LocaleSeparators separators);
 
-    // Start-up: memory label, counter label, Undo unavailable, then the saved mode selected
-    // as a click selects it, which shows the entry "0" in that mode.
-    void StartUp(int roundOption);
+    // Start-up, in this order: the memory label shows zero in the locale's format; then the
+    // entry becomes "0" with the counter at zero and Undo unavailable. No option is selected
+    // yet, so the first RoundOpt_Click shows the entry in its mode.
+    void ShowEmptyMemory();
+    void StartEntry();
 
     void cmd_Input(std::string_view InputSTR, bool INSMode);
     void DropLastChar();

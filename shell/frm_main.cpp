@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
+#include <cmath>
 #include <utility>
 
 #include "resources/keys/key_faces.h"
@@ -16,6 +16,7 @@
 #include "shell/main_mod.h"
 #include "shell/settings_store.h"
 #include "shell/system_locale.h"
+#include "shell/system_printers.h"
 #include "shell/tape_image_copy.h"
 #include "shell/tones/desktop_tones.h"
 #include "shell/window_prompts.h"
@@ -38,8 +39,9 @@ CalcTape* CreateTape(QWidget& client) {
     return tape;
 }
 
-QSettings UserSettings() {
-    return QSettings(QStringLiteral("Vantrel"));
+QRect ScreenPixels() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect();
 }
 
 }  // namespace
@@ -51,6 +53,7 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_roundOpt(*m_client, [this](int index) { m_calculator.RoundOpt_Click(index); }),
       m_keypad(*m_client, [this](std::int16_t index) { theButton_Click(index); }),
       m_tape(CreateTape(*m_client)),
+      m_printers(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
       m_timer(*this),
       m_menus(*menuBar(), *this),
       m_display(m_labels, m_keypad, m_menus, m_roundOpt),
@@ -58,6 +61,7 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_calculator({m_display, m_timer, *m_tones, *m_tape}, SystemSeparators()),
       m_dispatcher(m_calculator, *m_tape, m_clipboard, *this, *m_tones),
       m_keyboard(*this),
+      m_settingsFile(SettingsFilePath()),
       m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_keyboard)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Vantrel Calculator"));
@@ -65,6 +69,7 @@ FrmMain::FrmMain(FrmMainOptions options)
     QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
     connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_calculator.Timer1_Timer(); });
     connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
+    m_tape->SetPrinterName(m_printers.Current());
     Form_Load(options.twipsPerPixel);
 }
 
@@ -72,13 +77,13 @@ FrmMain::~FrmMain() {
     Form_Unload();
 }
 
+// The locale's separators were read when the calculator was made, before this.
 void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
+    m_calculator.ShowEmptyMemory();
+    m_calculator.StartEntry();
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
-    QSettings store = UserSettings();
-    const WindowSettings settings = LoadWindowSettings(store);
-    m_calculator.StartUp(settings.RoundOption);
-    ApplySettings(settings);
-    m_menus.FillPrinterMenu({});
+    LoadSettings();
+    FillPrinterMenu();
     m_messageHook.HookWindow({m_calculator, m_tape->Store(), m_labels, m_display});
 }
 
@@ -136,6 +141,14 @@ void FrmMain::ApplyTapeVisibility() {
     Form_Resize();
 }
 
+void FrmMain::LoadSettings() {
+    ApplySettings(LoadWindowSettings(m_settingsFile));
+}
+
+void FrmMain::SaveSettings() const {
+    SaveWindowSettings(m_settingsFile, CurrentSettings());
+}
+
 void FrmMain::ApplySettings(const WindowSettings& settings) {
     if (m_roundOpt.Selected() != settings.RoundOption) {
         m_calculator.RoundOpt_Click(settings.RoundOption);
@@ -144,23 +157,57 @@ void FrmMain::ApplySettings(const WindowSettings& settings) {
         resize(width(), PixelsY(settings.Height));
     }
     PlaceWindow(settings);
+    if (!settings.PrinterName.isEmpty()) {
+        SelectPrinter(settings.PrinterName);
+    }
     m_menus.SetOnTopChecked(settings.AlwaysOnTop);
     SetTopMost(*this, settings.AlwaysOnTop);
     m_tapeShown = settings.ShowTape;
     ApplyTapeVisibility();
 }
 
+// Centres with the frame's size, so that the title bar is part of what sits in the middle.
 void FrmMain::PlaceWindow(const WindowSettings& settings) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
+    const QRect screen = ScreenPixels();
+    if (screen.isEmpty()) {
         return;
     }
     const int tppX = m_layout.TwipsPerPixelX();
     const int tppY = m_layout.TwipsPerPixelY();
-    const QRect area = screen->geometry();
-    const auto top = PlacedCoordinate(settings.Top, area.height() * tppY, height() * tppY);
-    const auto left = PlacedCoordinate(settings.Left, area.width() * tppX, width() * tppX);
+    const QSize frame = frameGeometry().size();
+    const auto top = PlacedCoordinate(settings.Top, screen.height() * tppY, frame.height() * tppY);
+    const auto left = PlacedCoordinate(settings.Left, screen.width() * tppX, frame.width() * tppX);
     move(left ? PixelsX(*left) : x(), top ? PixelsY(*top) : y());
+    const bool centred = settings.Top == -1 || settings.Left == -1;
+    if (centred && frame == size()) {
+        m_centring = PendingCentring{settings.Top == -1, settings.Left == -1, frame};
+    }
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    CentreWithFrame();
+}
+
+void FrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    CentreWithFrame();
+}
+
+// The window system gives the window its frame only once it is on screen; a window centred
+// before then is centred again, once, with the frame it turned out to have.
+void FrmMain::CentreWithFrame() {
+    const QSize frame = frameGeometry().size() - size();
+    if (!m_centring || !isVisible() || frame.isNull()) {
+        return;
+    }
+    const PendingCentring centring = *std::exchange(m_centring, std::nullopt);
+    const QRect screen = ScreenPixels();
+    const auto centre = [](int screenExtent, int extent, int frameExtent) {
+        return static_cast<int>(std::lround(CentredWithFrame(screenExtent, extent, frameExtent)));
+    };
+    move(centring.left ? centre(screen.width(), centring.size.width(), frame.width()) : x(),
+         centring.top ? centre(screen.height(), centring.size.height(), frame.height()) : y());
 }
 
 WindowSettings FrmMain::CurrentSettings() const {
@@ -169,7 +216,18 @@ WindowSettings FrmMain::CurrentSettings() const {
             .RoundOption = m_calculator.SelectedRoundOption(),
             .Height = height() * m_layout.TwipsPerPixelY(),
             .Top = y() * m_layout.TwipsPerPixelY(),
-            .Left = x() * m_layout.TwipsPerPixelX()};
+            .Left = x() * m_layout.TwipsPerPixelX(),
+            .PrinterName = m_printers.Current()};
+}
+
+void FrmMain::FillPrinterMenu() {
+    m_menus.FillPrinterMenu(m_printers.DeviceNames(), m_printers.Current());
+}
+
+bool FrmMain::SelectPrinter(const QString& name) {
+    const bool found = m_printers.SelectPrinter(name);
+    m_tape->SetPrinterName(m_printers.Current());
+    return found;
 }
 
 WindowMeasures FrmMain::Measures() const {
@@ -237,13 +295,18 @@ void FrmMain::m_Exit_Click() {
     close();
 }
 
+void FrmMain::m_Prn_Click(std::int16_t Index) {
+    if (SelectPrinter(m_menus.PrinterEntryName(Index))) {
+        m_menus.CheckPrinterEntry(Index);
+    }
+}
+
 void FrmMain::m_OnTop_Click(bool OnTop) {
     SetTopMost(*this, OnTop);
 }
 
 void FrmMain::m_SaveSettings_Click() {
-    QSettings store = UserSettings();
-    SaveWindowSettings(store, CurrentSettings());
+    SaveSettings();
 }
 
 void FrmMain::m_Default_Click() {

@@ -17,6 +17,7 @@
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
 #include "shell/layout/window_fit.h"
+#include "shell/printer_selection.h"
 #include "shell/round_options.h"
 #include "shell/window_display.h"
 #include "shell/window_settings.h"
@@ -31,6 +32,8 @@ struct FrmMainOptions {
     std::optional<int> twipsPerPixel;
     // Replaces the desktop's error signal.
     std::unique_ptr<TonePort> tones;
+    // Replaces the system's printers.
+    std::unique_ptr<PrinterList> printers;
 };
 
 // The main window "Vantrel Calculator". It owns the controls, the calculator and the command
@@ -58,6 +61,7 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     void ExitPrompt() override;
 
     void m_Exit_Click() override;
+    void m_Prn_Click(std::int16_t Index) override;
     void m_OnTop_Click(bool OnTop) override;
     void m_SaveSettings_Click() override;
     void m_Default_Click() override;
@@ -66,6 +70,8 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void Form_Load(std::optional<int> twipsPerPixel);
@@ -73,9 +79,14 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     void ScaleLayout(int twipsPerPixel);
     void Form_Resize();
     void ApplyTapeVisibility();
+    void LoadSettings();
+    void SaveSettings() const;
     void ApplySettings(const WindowSettings& settings);
     void PlaceWindow(const WindowSettings& settings);
+    void CentreWithFrame();
     WindowSettings CurrentSettings() const;
+    void FillPrinterMenu();
+    bool SelectPrinter(const QString& name);
     void ShowTapeCopyMenu();
 
     WindowMeasures Measures() const;
@@ -89,6 +100,7 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     RoundOptPanel m_roundOpt;
     Keypad m_keypad;
     CalcTape* m_tape;
+    PrinterSelection m_printers;
     QtBlinkTimer m_timer;
     MainMenus m_menus;
     WindowDisplay m_display;
@@ -99,6 +111,14 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     KeyboardMapping m_keyboard;
     bool m_tapeShown = true;
     MessageHook m_messageHook;
+    const QString m_settingsFile;
+    // Axes centred at start-up before the window had its frame, and the size centred then.
+    struct PendingCentring {
+        bool top = false;
+        bool left = false;
+        QSize size;
+    };
+    std::optional<PendingCentring> m_centring;
     // Last, so that no key reaches the mapping once the window is being taken down.
     std::unique_ptr<KeyEventFilter> m_keyFilter;
 };

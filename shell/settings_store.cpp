@@ -1,6 +1,8 @@
 #include "shell/settings_store.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace vantrel {
 
@@ -30,27 +32,35 @@ int ReadInt(const QSettings& store, const QString& key, int fallback) {
     return ok ? value : fallback;
 }
 
+int ReadRoundOption(const QSettings& store, int fallback) {
+    const int option = ReadInt(store, QStringLiteral("RoundOption"), fallback);
+    return option >= 0 && option < kRoundOptionCount ? option : fallback;
+}
+
 }  // namespace
 
-WindowSettings LoadWindowSettings(QSettings& store) {
+QString SettingsFilePath() {
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(home).filePath(QStringLiteral("Vantrel/Vantrel.conf"));
+}
+
+WindowSettings LoadWindowSettings(const QString& file) {
     const WindowSettings first = FirstRunSettings();
+    QSettings store(file, QSettings::IniFormat);
     store.beginGroup(QLatin1String(kSection));
-    WindowSettings settings{
+    return {
         .ShowTape = ReadBool(store, QStringLiteral("ShowTape"), first.ShowTape),
         .AlwaysOnTop = ReadBool(store, QStringLiteral("AlwaysOnTop"), first.AlwaysOnTop),
-        .RoundOption = ReadInt(store, QStringLiteral("RoundOption"), first.RoundOption),
+        .RoundOption = ReadRoundOption(store, first.RoundOption),
         .Height = ReadInt(store, QStringLiteral("WindowHeight"), first.Height),
         .Top = ReadInt(store, QStringLiteral("WindowTop"), first.Top),
         .Left = ReadInt(store, QStringLiteral("WindowLeft"), first.Left),
+        .PrinterName = store.value(QStringLiteral("Printer"), first.PrinterName).toString(),
     };
-    store.endGroup();
-    if (settings.RoundOption < 0 || settings.RoundOption >= kRoundOptionCount) {
-        settings.RoundOption = first.RoundOption;
-    }
-    return settings;
 }
 
-void SaveWindowSettings(QSettings& store, const WindowSettings& settings) {
+void SaveWindowSettings(const QString& file, const WindowSettings& settings) {
+    QSettings store(file, QSettings::IniFormat);
     store.beginGroup(QLatin1String(kSection));
     store.setValue(QStringLiteral("ShowTape"), BoolText(settings.ShowTape));
     store.setValue(QStringLiteral("AlwaysOnTop"), BoolText(settings.AlwaysOnTop));
@@ -58,6 +68,9 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& settings) {
     store.setValue(QStringLiteral("WindowHeight"), QString::number(settings.Height));
     store.setValue(QStringLiteral("WindowTop"), QString::number(settings.Top));
     store.setValue(QStringLiteral("WindowLeft"), QString::number(settings.Left));
+    if (!settings.PrinterName.isEmpty()) {
+        store.setValue(QStringLiteral("Printer"), settings.PrinterName);
+    }
     store.endGroup();
     store.sync();
 }

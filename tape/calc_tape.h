@@ -47,7 +47,8 @@ class CalcTape : public QWidget, public TapePort {
     QImage GetTapeImage(int Mode);
     // The screen's scale; twips are converted to pixels with it.
     void SetTwipsPerPixel(int twipsPerPixel);
-    // The printer PrintContent prints on; empty means the system's default printer.
+    // The installed printer PrintContent prints on, by device name. Empty, or a printer that
+    // is no longer installed, makes a printout end silently without printing anywhere.
     void SetPrinterName(const QString& name);
     // Replaces the "Nothing to print" message box, for a caller that must not block.
     void setNothingToPrintNotice(std::function<void()> notice);

@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,10 +29,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const QTemporaryDir settingsHome;
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     vantrel::InstallFontSubstitutes();
-    const QTemporaryDir settingsHome;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,5 @@
 #include "commands/qt/main_menus.h"
 
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
@@ -62,19 +61,26 @@ void MainMenus::BuildFileMenu(QMenuBar& bar) {
     AddKeyEntry(*file, "m_New", QStringLiteral("New    (Ctrl+N)"), kNew);
     AddKeyEntry(*file, "m_Print", QStringLiteral("Print    (Ctrl+P)"), kPrintTape);
     m_PSelect = AddSubmenu(*file, "m_PSelect", QStringLiteral("Select Printer"));
-    auto* printers = new QActionGroup(m_PSelect);
-    for (int i = 0; i < kPrinterEntries; ++i) {
-        const QString caption = QStringLiteral("Pr%1").arg(i);
-        m_Prn[i] = AddEntry(*m_PSelect, "m_Prn", caption);
-        m_Prn[i]->setProperty("Index", i);
-        m_Prn[i]->setCheckable(true);
-        m_Prn[i]->setVisible(false);
-        printers->addAction(m_Prn[i]);
-    }
-    m_PEmpty = AddEntry(*m_PSelect, "m_PEmpty", QStringLiteral("(Empty)"));
+    AddPrinterEntries();
     AddSeparator(*file, "m_1");
     QObject::connect(AddEntry(*file, "m_Exit", QStringLiteral("Exit")), &QAction::triggered,
                      [this] { m_target.m_Exit_Click(); });
+}
+
+void MainMenus::AddPrinterEntries() {
+    for (std::int16_t i = 0; i < kPrinterEntries; ++i) {
+        m_Prn[i] = AddEntry(*m_PSelect, "m_Prn", QStringLiteral("Pr%1").arg(i));
+        m_Prn[i]->setProperty("Index", i);
+        m_Prn[i]->setCheckable(true);
+        m_Prn[i]->setVisible(false);
+        // The check marks follow the printer that is current, and a printer that has gone
+        // since start-up changes nothing, so the entry's own toggle is taken back first.
+        QObject::connect(m_Prn[i], &QAction::triggered, [this, i](bool checked) {
+            m_Prn[i]->setChecked(!checked);
+            m_target.m_Prn_Click(i);
+        });
+    }
+    m_PEmpty = AddEntry(*m_PSelect, "m_PEmpty", QStringLiteral("(Empty)"));
 }
 
 void MainMenus::BuildEditMenu(QMenuBar& bar) {
@@ -141,16 +147,33 @@ bool MainMenus::OnTopChecked() const {
     return m_OnTop->isChecked();
 }
 
-void MainMenus::FillPrinterMenu(const QStringList& deviceNames) {
+void MainMenus::FillPrinterMenu(const QStringList& deviceNames, const QString& current) {
     const int listed = std::min<int>(deviceNames.size(), kPrinterEntries);
     for (int i = 0; i < kPrinterEntries; ++i) {
         if (i < listed) {
-            QString caption = deviceNames[i];
-            m_Prn[i]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+            const QString& name = deviceNames[i];
+            m_Prn[i]->setData(name);
+            m_Prn[i]->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+            if (name.compare(current, Qt::CaseInsensitive) == 0) {
+                m_Prn[i]->setChecked(true);
+            }
         }
         m_Prn[i]->setVisible(i < listed);
     }
     m_PEmpty->setVisible(listed == 0);
+}
+
+QString MainMenus::PrinterEntryName(int index) const {
+    if (index < 0 || index >= kPrinterEntries || !m_Prn[index]->isVisible()) {
+        return {};
+    }
+    return m_Prn[index]->data().toString();
+}
+
+void MainMenus::CheckPrinterEntry(int index) {
+    for (int i = 0; i < kPrinterEntries; ++i) {
+        m_Prn[i]->setChecked(i == index);
+    }
 }
 
 }  // namespace vantrel

@@ -19,6 +19,8 @@ class MenuTarget {
     virtual void CopyTapeImage(int Mode) = 0;
     // File > Exit: closes the window at once, without a question.
     virtual void m_Exit_Click() = 0;
+    // File > Select Printer, entry `Index`; its check mark is left as it was.
+    virtual void m_Prn_Click(std::int16_t Index) = 0;
     // Options > Always on top, with the check mark already inverted.
     virtual void m_OnTop_Click(bool OnTop) = 0;
     virtual void m_SaveSettings_Click() = 0;
@@ -41,9 +43,13 @@ class MainMenus {
     void SetOnTopChecked(bool checked);
     bool OnTopChecked() const;
 
-    // Up to ten printers by device name, each in its own entry; "(Empty)" shows only while
-    // none is listed.
-    void FillPrinterMenu(const QStringList& deviceNames);
+    // Up to ten printers by device name, each in its own entry, the one named `current`
+    // checked; "(Empty)" shows only while none is listed.
+    void FillPrinterMenu(const QStringList& deviceNames, const QString& current);
+    // The device name printer entry `index` was filled with; empty for an entry not in use.
+    QString PrinterEntryName(int index) const;
+    // Checks printer entry `index` and clears every other one.
+    void CheckPrinterEntry(int index);
 
   private:
     void BuildFileMenu(QMenuBar& bar);
@@ -53,6 +59,7 @@ class MainMenus {
     QAction* AddEntry(QMenu& menu, const char* name, const QString& caption);
     QAction* AddKeyEntry(QMenu& menu, const char* name, const QString& caption, std::int16_t index);
     void AddSeparator(QMenu& menu, const char* name);
+    void AddPrinterEntries();
 
     MenuTarget& m_target;
     QMenu* m_TapeCopy = nullptr;

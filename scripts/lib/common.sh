@@ -8,7 +8,7 @@ VANTREL_PACKAGES=(
     fonts-liberation
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11
-    cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+    cups cups-bsd cups-client poppler-utils
 )
 
 ensure_packages() {

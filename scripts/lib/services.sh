@@ -1,6 +1,17 @@
-# Services the tests use: an X display, and a CUPS queue that prints to PDF files.
+# Services the tests use: an X display, a CUPS scheduler of their own with three file queues,
+# and a settings folder of their own. Everything lives in one temporary folder and goes when
+# stop_services runs; the machine's own scheduler, queues and /etc are never touched.
 
 VANTREL_SERVICE_PIDS=()
+VANTREL_SERVICE_DIR=
+
+# The run's temporary folder, made on first use.
+service_dir() {
+    if [ -z "$VANTREL_SERVICE_DIR" ]; then
+        VANTREL_SERVICE_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-test.XXXXXX")
+        chmod 0755 "$VANTREL_SERVICE_DIR"
+    fi
+}
 
 start_virtual_display() {
     local display_number
@@ -18,62 +29,146 @@ start_virtual_display() {
     echo "warning: the virtual display did not come up" >&2
 }
 
-# A CUPS scheduler with a print queue that writes every job as a PDF file into
-# $VANTREL_PDF_DIR; exports the queue's name as VANTREL_PDF_QUEUE. Works as root without
-# systemd (a bare container): the scheduler is then started here and stopped by stop_services.
-# The queue's backend URI cups-pdf:/vantrel makes cups-pdf read its own configuration file,
-# so the system's other PDF queues keep their settings. The cairo renderer keeps the fonts'
-# text in the PDF, which the default renderer turns into anonymous glyphs.
-start_print_queue() {
-    local queue=PDF
-    local output_dir=/var/spool/cups-pdf/vantrel
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo -n)
-
-    if ! print_scheduler_running; then
-        if [ -d /run/systemd/system ]; then
-            "${sudo[@]}" systemctl start cups || true
-        else
-            "${sudo[@]}" /usr/sbin/cupsd || true
-            local pid_file=/run/cups/cupsd.pid
-            local tries
-            for tries in $(seq 50); do
-                [ -s "$pid_file" ] && break
-                sleep 0.1
-            done
-            [ -s "$pid_file" ] && VANTREL_SERVICE_PIDS+=("$(cat "$pid_file")")
-        fi
-        local tries
-        for tries in $(seq 100); do
-            print_scheduler_running && break
-            sleep 0.1
-        done
-    fi
-    if ! print_scheduler_running; then
-        echo "warning: the CUPS scheduler did not start; printing tests are skipped" >&2
-        return 0
-    fi
-
-    if ! { "${sudo[@]}" mkdir -p "$output_dir" && "${sudo[@]}" chmod 1777 "$output_dir" \
-        && printf 'Out %s\nLabel 1\nUserUMask 0022\n' "$output_dir" \
-        | "${sudo[@]}" tee /etc/cups/cups-pdf-vantrel.conf >/dev/null \
-        && "${sudo[@]}" lpadmin -p "$queue" -E -v cups-pdf:/vantrel \
-            -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
-            -o pdftops-renderer-default=pdftocairo 2>/dev/null; }; then
-        echo "warning: no PDF print queue; printing tests are skipped" >&2
-        return 0
-    fi
-    export VANTREL_PDF_QUEUE=$queue
-    export VANTREL_PDF_DIR=$output_dir
+# The calculator's settings go to a folder of the run's own, never to the user's.
+use_private_settings() {
+    service_dir
+    export XDG_CONFIG_HOME=$VANTREL_SERVICE_DIR/config
+    mkdir -p "$XDG_CONFIG_HOME"
 }
 
-print_scheduler_running() {
-    [[ "$(lpstat -r 2>/dev/null)" == "scheduler is running"* ]]
-}
+# A scheduler of the run's own, started in the foreground of a background job (so it needs
+# neither systemd nor root), reachable only through a socket in the run's folder, with three
+# queues VantrelTapeA, B and C that write each job's PDF to $VANTREL_TEST_PRINT_DIR/<name>.pdf.
+# C is the default, the last in the printers' enumeration order. Exports CUPS_SERVER for every
+# CUPS client of the run, and the queues for the printing tests as VANTREL_TEST_PRINTERS (in
+# enumeration order), VANTREL_TEST_DEFAULT_PRINTER and VANTREL_TEST_PRINT_DIR.
+start_print_scheduler() {
+    service_dir
+    local root=$VANTREL_SERVICE_DIR/cups
+    mkdir -p "$root"/{spool/tmp,cache,state,log,ppd,out}
+    chmod 0755 "$root"
+    # The scheduler running as root writes the files as root, its filters run as lp.
+    chmod 1777 "$root/out" "$root/spool/tmp"
+    write_scheduler_config "$root"
+    write_pdf_file_ppd "$root/pdf-file.ppd"
 
-stop_services() {
-    local pid
-    for pid in "${VANTREL_SERVICE_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null || true
+    /usr/sbin/cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" \
+        >"$root/log/cupsd.out" 2>&1 &
+    VANTREL_SERVICE_PIDS+=($!)
+    export CUPS_SERVER=$root/cups.sock
+    # Clients read no client.conf or lpoptions of the machine, and no default printer comes
+    # from the user's environment.
+    export CUPS_SERVERROOT=$root
+    unset PRINTER LPDEST
+
+    local tries
+    for tries in $(seq 100); do
+        [[ "$(lpstat -r 2>/dev/null)" == "scheduler is running"* ]] && break
+        sleep 0.1
     done
+    if ! add_test_queues "$root"; then
+        echo "warning: the test run's print scheduler has no queues; printing tests are skipped" >&2
+        sed 's/^/    /' "$root/log/error_log" "$root/log/cupsd.out" >&2 2>/dev/null || true
+        return 0
+    fi
+    export VANTREL_TEST_PRINTERS="VantrelTapeA VantrelTapeB VantrelTapeC"
+    export VANTREL_TEST_DEFAULT_PRINTER=VantrelTapeC
+    export VANTREL_TEST_PRINT_DIR=$root/out
+}
+
+add_test_queues() {
+    local root=$1 queue
+    for queue in VantrelTapeA VantrelTapeB VantrelTapeC; do
+        lpadmin -p "$queue" -E -v "file://$root/out/$queue.pdf" -P "$root/pdf-file.ppd" \
+            2>/dev/null || return 1
+    done
+    lpadmin -d VantrelTapeC
+}
+
+write_scheduler_config() {
+    local root=$1
+    cat >"$root/cups-files.conf" <<EOF
+ServerRoot $root
+RequestRoot $root/spool
+TempDir $root/spool/tmp
+CacheDir $root/cache
+StateDir $root/state
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+Printcap $root/printcap
+FileDevice Yes
+EOF
+    # Anyone who can reach the socket may do anything: the socket is inside the run's folder.
+    cat >"$root/cupsd.conf" <<EOF
+Listen $root/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+LogLevel info
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+EOF
+}
+
+# A printer description whose one filter passes the PDF that Qt sends through unchanged, so
+# that the queue's file is the printout itself. (A raw queue cannot print to a file.)
+write_pdf_file_ppd() {
+    cat >"$1" <<'EOF'
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "VANTREL.PPD"
+*Manufacturer: "Vantrel"
+*Product: "(Vantrel test queue)"
+*ModelName: "Vantrel PDF file"
+*ShortNickName: "Vantrel PDF file"
+*NickName: "Vantrel PDF file"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: True
+*DefaultColorSpace: RGB
+*FileSystem: False
+*Throughput: "1"
+*cupsFilter: "application/pdf 0 gziptoany"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageSize Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageRegion Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 18 577 824"
+*ImageableArea Letter/Letter: "18 18 594 774"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+*PaperDimension Letter/Letter: "612 792"
+EOF
+}
+
+# Stops what start_* started, newest first, waits for it to end, and removes the run's folder.
+stop_services() {
+    local i pid
+    for ((i = ${#VANTREL_SERVICE_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${VANTREL_SERVICE_PIDS[i]}
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    VANTREL_SERVICE_PIDS=()
+    if [ -n "$VANTREL_SERVICE_DIR" ]; then
+        rm -rf "$VANTREL_SERVICE_DIR"
+        VANTREL_SERVICE_DIR=
+    fi
 }

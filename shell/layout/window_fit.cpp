@@ -23,15 +23,27 @@ double FittedWindowWidth(const WindowMeasures& window, bool tapeShown, const Twi
     return display.Right() + frame + kMarginRightOfDisplay;
 }
 
+namespace {
+
+double Centred(double screenExtent, double windowExtent) {
+    return screenExtent / 2 - windowExtent / 2;
+}
+
+}  // namespace
+
 std::optional<double> PlacedCoordinate(double stored, double screenExtent, double windowExtent) {
     constexpr double kCentre = -1;
     if (stored > 0) {
         return stored >= screenExtent ? 0 : stored;
     }
     if (stored == kCentre) {
-        return screenExtent / 2 - windowExtent / 2;
+        return Centred(screenExtent, windowExtent);
     }
     return std::nullopt;
+}
+
+double CentredWithFrame(double screenExtent, double extent, double frameExtent) {
+    return Centred(screenExtent, extent + frameExtent);
 }
 
 }  // namespace vantrel

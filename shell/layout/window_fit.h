@@ -39,4 +39,9 @@ double FittedWindowWidth(const WindowMeasures& window, bool tapeShown, const Twi
 // anything else leaves the window where it is (nullopt).
 std::optional<double> PlacedCoordinate(double stored, double screenExtent, double windowExtent);
 
+// A window centred on one axis before the window system gave it its frame, centred again once
+// the frame is known: `extent` is the window's extent when it was centred, `frameExtent` what
+// the frame adds to it. The result is where the frame begins.
+double CentredWithFrame(double screenExtent, double extent, double frameExtent);
+
 }  // namespace vantrel

@@ -37,13 +37,16 @@ TEST_F(RoundOption, ClickSelectsTheButtonAndRedrawsTheEntry) {
     EXPECT_EQ(calculator.State().CurValue, 7) << "a redraw changes no value";
 }
 
-TEST_F(RoundOption, StartUpShowsTheLabelsAndTheEntryOfTheSavedMode) {
-    calculator.StartUp(2);
+TEST_F(RoundOption, StartUpShowsTheLabelsAndLeavesTheEntryToTheFirstClick) {
+    calculator.ShowEmptyMemory();
+    calculator.StartEntry();
     EXPECT_EQ(display.memoryLabel, "0. ");
     EXPECT_EQ(display.counterLabel, "0 ");
     EXPECT_FALSE(display.undoAvailable);
+    EXPECT_EQ(display.roundOption, -1) << "no option is selected before the settings are applied";
+    EXPECT_EQ(display.displayText, "");
+    calculator.RoundOpt_Click(2);
     EXPECT_EQ(display.displayText, "0. ");
-    EXPECT_EQ(calculator.SelectedRoundOption(), 2);
 }
 
 }  // namespace

@@ -157,5 +157,11 @@ TEST(WindowFitTest, StoredPositionRules) {
     }
 }
 
+TEST(WindowFitTest, CentringAgainWithTheFrameSplitsItEvenly) {
+    // 1024 pixels of screen, a 300-pixel window, then 30 pixels of title bar and borders.
+    EXPECT_DOUBLE_EQ(CentredWithFrame(1024, 300, 30), 512 - 165);
+    EXPECT_DOUBLE_EQ(CentredWithFrame(1024, 300, 0), *PlacedCoordinate(-1, 1024, 300));
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -1,9 +1,7 @@
-#include <QActionGroup>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
 #include <vector>
@@ -135,55 +133,6 @@ TEST_F(MenusTest, AlwaysOnTopTogglesCheckAndWindowTogether) {
     EXPECT_TRUE(Window().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(MenusTest, RestoreDefaultBringsBackTheFirstRunStateWhereTheWindowIs) {
-    Menu("m_ShowTape").trigger();
-    Menu("m_OnTop").trigger();
-    QTest::mouseClick(Find<QRadioButton>("RoundOpt2"), Qt::LeftButton);
-    Window().move(40, 30);
-    Window().resize(Window().width(), 500);
-    const QPoint position = Window().pos();
-    Menu("m_Default").trigger();
-    EXPECT_FALSE(Tape().isHidden());
-    EXPECT_TRUE(Menu("m_ShowTape").isChecked());
-    EXPECT_TRUE(Menu("m_OnTop").isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("RoundOpt6")->isChecked());
-    EXPECT_EQ(Window().pos(), position);
-    EXPECT_EQ(Window().height() - Window().menuBar()->height(), 274);
-}
-
-TEST_F(MenusTest, SavedSettingsComeBackAtTheNextStart) {
-    Menu("m_ShowTape").trigger();
-    Menu("m_OnTop").trigger();
-    QTest::mouseClick(Find<QRadioButton>("RoundOpt2"), Qt::LeftButton);
-    Window().resize(Window().width(), 420);
-    Menu("m_SaveSettings").trigger();
-    QSettings store(QStringLiteral("Vantrel"));
-    EXPECT_EQ(store.value("Calculator/ShowTape").toString(), "False");
-    EXPECT_EQ(store.value("Calculator/AlwaysOnTop").toString(), "False");
-    EXPECT_EQ(store.value("Calculator/RoundOption").toString(), "2");
-    EXPECT_EQ(store.value("Calculator/WindowHeight").toInt(), 420 * 15);
-
-    m_window = std::make_unique<FrmMain>(FrmMainOptions{15, nullptr});
-    EXPECT_TRUE(Tape().isHidden());
-    EXPECT_FALSE(Menu("m_ShowTape").isChecked());
-    EXPECT_FALSE(Menu("m_OnTop").isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("RoundOpt2")->isChecked());
-    EXPECT_EQ(Window().height(), 420);
-    EXPECT_EQ(Window().width(), 305);
-}
-
-TEST_F(MenusTest, UnreadableStoredValuesFallBackToTheirDefaults) {
-    QSettings store(QStringLiteral("Vantrel"));
-    store.setValue("Calculator/ShowTape", "maybe");
-    store.setValue("Calculator/RoundOption", "9");
-    store.setValue("Calculator/WindowHeight", "tall");
-    store.sync();
-    m_window = std::make_unique<FrmMain>(FrmMainOptions{15, nullptr});
-    EXPECT_FALSE(Tape().isHidden());
-    EXPECT_TRUE(Find<QRadioButton>("RoundOpt6")->isChecked());
-    EXPECT_EQ(Window().height() - Window().menuBar()->sizeHint().height(), 274);
-}
-
 TEST_F(MenusTest, RightClickOnTheTapeOpensTheTapeCopyMenu) {
     QTest::mouseClick(&Tape(), Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -249,6 +198,7 @@ class RecordingMenuTarget : public MenuTarget {
     void theButton_Click(std::int16_t Index) override { clicks.push_back(Index); }
     void CopyTapeImage(int Mode) override { clicks.push_back(100 + Mode); }
     void m_Exit_Click() override {}
+    void m_Prn_Click(std::int16_t Index) override { clicks.push_back(200 + Index); }
     void m_OnTop_Click(bool) override {}
     void m_SaveSettings_Click() override {}
     void m_Default_Click() override {}
@@ -267,23 +217,33 @@ TEST(MainMenusTest, EntriesReachTheirCommands) {
     EXPECT_EQ(target.clicks, (std::vector<int>{29, 28, 23, 24, 25, 101, 102, 103}));
 }
 
-TEST(MainMenusTest, PrinterListShowsItsEntriesOrEmpty) {
+TEST(MainMenusTest, PrinterEntriesAreFilledOnceAndAClickChecksNothingByItself) {
     QMenuBar bar;
     RecordingMenuTarget target;
     MainMenus menus(bar, target);
-    menus.FillPrinterMenu({"PDF", "Office & Co"});
+    menus.FillPrinterMenu({"PDF", "Office & Co"}, "office & CO");
     const QList<QAction*> printers = bar.findChildren<QAction*>("m_Prn");
     EXPECT_EQ(printers[0]->text(), "PDF");
     EXPECT_EQ(printers[1]->text(), "Office && Co");
+    EXPECT_EQ(menus.PrinterEntryName(1), "Office & Co");
+    EXPECT_EQ(menus.PrinterEntryName(2), "");
     EXPECT_TRUE(printers[1]->isVisible());
     EXPECT_FALSE(printers[2]->isVisible());
     EXPECT_FALSE(bar.findChild<QAction*>("m_PEmpty")->isVisible());
-    printers[1]->trigger();
+    EXPECT_FALSE(printers[0]->isChecked());
+    EXPECT_TRUE(printers[1]->isChecked());
+
     printers[0]->trigger();
+    EXPECT_EQ(target.clicks, std::vector<int>{200});
+    EXPECT_FALSE(printers[0]->isChecked()) << "the handler decides the check marks";
+    EXPECT_TRUE(printers[1]->isChecked());
+    menus.CheckPrinterEntry(0);
     EXPECT_TRUE(printers[0]->isChecked());
     EXPECT_FALSE(printers[1]->isChecked());
-    menus.FillPrinterMenu({});
+
+    menus.FillPrinterMenu({}, {});
     EXPECT_FALSE(printers[0]->isVisible());
+    EXPECT_EQ(menus.PrinterEntryName(0), "");
     EXPECT_TRUE(bar.findChild<QAction*>("m_PEmpty")->isVisible());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QSettings>
 #include <QTest>
@@ -14,6 +15,7 @@
 
 #include "commands/qt/keypad_button.h"
 #include "shell/frm_main.h"
+#include "shell/settings_store.h"
 #include "tape/calc_tape.h"
 
 // Readable failure messages for texts.
@@ -32,27 +34,53 @@ class CountingTones : public TonePort {
     int& m_count;
 };
 
+// Printers that the test installs and removes at will: it keeps the list, the window reads it.
+class FakePrinters : public PrinterList {
+  public:
+    FakePrinters(const QStringList& names, const QString& defaultName)
+        : m_names(names), m_default(defaultName) {}
+    QStringList DeviceNames() const override { return m_names; }
+    QString DefaultName() const override { return m_default; }
+
+  private:
+    const QStringList& m_names;
+    const QString& m_default;
+};
+
 // Waits for a condition while the event loop runs, at most `milliseconds`.
 inline bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
     return QTest::qWaitFor(condition, milliseconds);
 }
 
-// A freshly started main window on screen, with an empty settings store and counted beeps.
+// A freshly started main window on screen, with an empty settings store, the test's own
+// printers (none unless it adds some) and counted beeps.
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { StartWindow(std::nullopt); }
+    void SetUp() override {
+        QFile::remove(SettingsFilePath());
+        StartWindow(std::nullopt);
+    }
     void TearDown() override { m_window.reset(); }
 
     void StartWindow(std::optional<int> twipsPerPixel) {
-        m_window.reset();
-        QSettings(QStringLiteral("Vantrel")).clear();
-        m_window = std::make_unique<FrmMain>(
-            FrmMainOptions{twipsPerPixel, std::make_unique<CountingTones>(m_beeps)});
+        Restart(twipsPerPixel);
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
+
+    // A new start as the program makes one, from the settings store as it stands, not shown.
+    void Restart(std::optional<int> twipsPerPixel = 15) {
+        m_window.reset();
+        m_window = std::make_unique<FrmMain>(FrmMainOptions{
+            twipsPerPixel, std::make_unique<CountingTones>(m_beeps),
+            m_systemPrinters ? nullptr
+                             : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter)});
+    }
+
+    // The store as another program would read it.
+    static QSettings Store() { return QSettings(SettingsFilePath(), QSettings::IniFormat); }
 
     FrmMain& Window() const { return *m_window; }
     QLabel& Label(const char* name) const { return *Find<QLabel>(name); }
@@ -84,6 +112,10 @@ class WindowTest : public ::testing::Test {
     }
 
     int m_beeps = 0;
+    QStringList m_printers;
+    QString m_defaultPrinter;
+    // The printers of the system's printer service instead of the two above.
+    bool m_systemPrinters = false;
     std::unique_ptr<FrmMain> m_window;
 };
 

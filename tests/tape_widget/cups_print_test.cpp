@@ -1,67 +1,68 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QThread>
 
-#include "pdf_text.h"
 #include "tape/calc_tape.h"
+#include "tests/support/print_queues.h"
 
 namespace vantrel {
 namespace {
 
-using testing::ContainsInOrder;
-using testing::PdfText;
+using testing::JobCount;
+using testing::PrintedInOrder;
+using testing::PrivateQueues;
+using testing::TestQueues;
 
-// Looks for a PDF written after `since` that holds the amounts in order.
-bool ArrivedAsPdf(const QString& directory, const QDateTime& since, const QStringList& amounts) {
-    const QFileInfoList files =
-        QDir(directory).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-    for (const QFileInfo& file : files) {
-        if (file.lastModified() >= since &&
-            ContainsInOrder(PdfText(file.absoluteFilePath()), amounts)) {
-            return true;
+// Prints through the real queues of the test run's own scheduler.
+class CupsPrinting : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_queues = PrivateQueues();
+        if (!m_queues) {
+            GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
         }
+        m_tape.setNothingToPrintNotice([] { ADD_FAILURE() << "the tape is not empty"; });
     }
-    return false;
-}
-
-// Prints through the real CUPS queue that scripts/lib/services.sh sets up.
-TEST(CupsPrinting, ATapeOnThePdfQueueArrivesWithItsAmountsInOrder) {
-    const QString queue = qEnvironmentVariable("VANTREL_PDF_QUEUE");
-    if (queue.isEmpty()) {
-        GTEST_SKIP() << "VANTREL_PDF_QUEUE is not set: no print queue to print on";
-    }
-    const QString directory =
-        qEnvironmentVariable("VANTREL_PDF_DIR", QDir::home().filePath(QStringLiteral("PDF")));
 
     // Amounts of this run only, so that an older printout cannot pass for this one.
-    const quint32 run = QRandomGenerator::global()->bounded(100000u, 999999u);
-    QStringList amounts;
-    CalcTape tape;
-    for (int i = 1; i <= 6; ++i) {
-        amounts << QStringLiteral("%1.%2").arg(run + i).arg(i * 11);
-        tape.AddDataLine(amounts.back().toStdString(), TapeOpAdd, true);
+    QStringList AddAmounts() {
+        const quint32 run = QRandomGenerator::global()->bounded(100000u, 999999u);
+        QStringList amounts;
+        for (int i = 1; i <= 6; ++i) {
+            amounts << QStringLiteral("%1.%2").arg(run + i).arg(i * 11);
+            m_tape.AddDataLine(amounts.back().toStdString(), TapeOpAdd, true);
+        }
+        amounts << QStringLiteral("-%1.00").arg(run);
+        m_tape.AddDataLine(amounts.back().toStdString(), TapeOpSubtract, false);
+        return amounts;
     }
-    amounts << QStringLiteral("-%1.00").arg(run);
-    tape.AddDataLine(amounts.back().toStdString(), TapeOpSubtract, false);
-    tape.SetPrinterName(queue);
-    tape.setNothingToPrintNotice([] { ADD_FAILURE() << "the tape is not empty"; });
 
-    const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
-    tape.PrintContent();
+    std::optional<TestQueues> m_queues;
+    CalcTape m_tape;
+};
 
-    QElapsedTimer waited;
-    waited.start();
-    bool arrived = false;
-    while (!arrived && waited.elapsed() < 60000) {
-        QThread::msleep(250);
-        arrived = ArrivedAsPdf(directory, since, amounts);
+TEST_F(CupsPrinting, ATapeArrivesOnItsQueueWithItsAmountsInOrder) {
+    const QString queue = m_queues->names.front();
+    ASSERT_NE(queue, m_queues->defaultName) << "a job on the default queue would prove nothing";
+    const QStringList amounts = AddAmounts();
+    m_tape.SetPrinterName(queue);
+    m_tape.PrintContent();
+    EXPECT_TRUE(PrintedInOrder(*m_queues, queue, amounts))
+        << "no printout in " << m_queues->OutputFile(queue).toStdString();
+}
+
+// Qt sends a job for an unknown printer to the default one, and with no printer at all writes
+// a PDF file; neither may happen.
+TEST_F(CupsPrinting, WithoutItsPrinterATapeIsPrintedNowhere) {
+    AddAmounts();
+    const int jobsBefore = JobCount(m_queues->defaultName);
+    ASSERT_GE(jobsBefore, 0);
+    for (const QString& name : {QStringLiteral("VantrelGone"), QString()}) {
+        m_tape.SetPrinterName(name);
+        m_tape.PrintContent();
     }
-    EXPECT_TRUE(arrived) << "no PDF with the amounts in " << directory.toStdString();
+    EXPECT_EQ(JobCount(m_queues->defaultName), jobsBefore);
+    EXPECT_EQ(m_tape.CurrentLine(), 7);
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "pdf_text.h"
 #include "tape/tape_marks.h"
 #include "tape/tape_printer.h"
 #include "tape_fixture.h"
+#include "tests/support/pdf_text.h"
 
 namespace vantrel {
 namespace {

@@ -29,7 +29,9 @@ void Item(std::ostream& out, std::string_view name, std::string_view value) {
 HeadlessSession::HeadlessSession(Options options)
     : m_calculator({m_display, m_timer, m_tones, m_tape}, std::move(options.separators)),
       m_dispatcher(m_calculator, m_tape, m_clipboard, m_window, m_tones) {
-    m_calculator.StartUp(options.mode);
+    m_calculator.ShowEmptyMemory();
+    m_calculator.StartEntry();
+    m_calculator.RoundOpt_Click(options.mode);
 }
 
 void HeadlessSession::Click(std::int16_t index) {

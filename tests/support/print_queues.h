@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
+#include <QTest>
+#include <optional>
+
+#include "tests/support/pdf_text.h"
+
+namespace vantrel::testing {
+
+// The print queues of the test run's own scheduler (scripts/lib/services.sh). Each queue writes
+// its latest job, a PDF file, to <outputDir>/<name>.pdf.
+struct TestQueues {
+    QStringList names;  // in the printer service's enumeration order
+    QString defaultName;
+    QString outputDir;
+
+    QString OutputFile(const QString& queue) const {
+        return QDir(outputDir).filePath(queue + QStringLiteral(".pdf"));
+    }
+};
+
+// nullopt when the run has no scheduler of its own.
+inline std::optional<TestQueues> PrivateQueues() {
+    TestQueues queues{
+        qEnvironmentVariable("VANTREL_TEST_PRINTERS").split(QLatin1Char(' '), Qt::SkipEmptyParts),
+        qEnvironmentVariable("VANTREL_TEST_DEFAULT_PRINTER"),
+        qEnvironmentVariable("VANTREL_TEST_PRINT_DIR")};
+    if (queues.names.size() < 3 || queues.defaultName.isEmpty() || queues.outputDir.isEmpty()) {
+        return std::nullopt;
+    }
+    return queues;
+}
+
+// Every job the queue has been given so far, finished or not; -1 when lpstat fails.
+inline int JobCount(const QString& queue) {
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {"-W", "all", "-o", queue});
+    if (!lpstat.waitForFinished(30000) || lpstat.exitCode() != 0) {
+        return -1;
+    }
+    return static_cast<int>(lpstat.readAllStandardOutput().count('\n'));
+}
+
+// Waits, a minute at most, until the queue's output file holds `amounts` in this order.
+inline bool PrintedInOrder(const TestQueues& queues, const QString& queue,
+                           const QStringList& amounts) {
+    const QString file = queues.OutputFile(queue);
+    return QTest::qWaitFor(
+        [&] { return QFile::exists(file) && ContainsInOrder(PdfText(file), amounts); }, 60000);
+}
+
+}  // namespace vantrel::testing
