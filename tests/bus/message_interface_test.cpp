@@ -173,6 +173,23 @@ TEST_F(MessageInterface, CallsAreServedWhileAModalBoxIsOpen) {
     EXPECT_EQ(Display().text(), "1.5 ");
 }
 
+// The interface appears only once start-up has put the stored settings into effect: a window
+// hooked any earlier would be seen in the first-run mode and then announce the switch.
+TEST_F(MessageInterface, AStartedWindowIsServedInItsStoredModeAndAnnouncesNothing) {
+    m_window.reset();
+    {
+        QSettings store = Store();
+        store.setValue(QStringLiteral("Calculator/RoundOption"), QStringLiteral("5"));
+    }
+    Restart();
+    const QStringList names = OwnProcessNames();
+    ASSERT_EQ(names.size(), 1);
+    const PropertiesRecorder recorder(names.front());
+    QTest::qWait(200);
+    EXPECT_TRUE(recorder.changes.empty());
+    EXPECT_EQ(Property(names.front(), "DisplayText").toString(), "0.00 ");
+}
+
 // Everything the process writes to its standard error while it lives, stdio and libdbus
 // included.
 class StderrCapture {
