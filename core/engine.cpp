@@ -5,7 +5,7 @@
 #include "core/calculator.h"
 #include "core/decimal_arithmetic.h"
 #include "core/rounding.h"
-#include "tape/tape_line.h"
+#include "core/tape_line.h"
 
 namespace vantrel {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/tape_line.h"
 #include "tape/tape_canvas.h"
 #include "tape/tape_geometry.h"
-#include "tape/tape_line.h"
 
 namespace vantrel {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "tape/tape_line.h"
+#include "core/tape_line.h"
 
 // Where the parts of a tape line go, in twips. Screen and paper share these rules; only the
 // column's place and the start of the total rule differ.

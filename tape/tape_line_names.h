@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tape/tape_line.h"
+#include "core/tape_line.h"
 
 namespace vantrel {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/tape_line.h"
+#include "core/tape_line.h"
 
 namespace vantrel {
 
