@@ -69,7 +69,7 @@ class Calculator {
     std::string Format(double value, View view) const;
     double Calculate(double Acc, double Operand, int Code, bool DoRound) const;
     double RoundBySelectedMode(double value) const;
-    void WriteTapeLine(double Value, std::int16_t Code);
+    void WriteTapeLine(double Value, TapeOp Code);
     void ShowResult(double Value);
     void ShowMemoryLabel(double value);
     void ShowCounterLabel();

@@ -27,8 +27,6 @@ enum OpIndex : std::int16_t {
 
 enum ArithmeticCode { kOperandOnly = 0, kMinus = 1, kPlus = 2, kQuotient = 3, kProduct = 4 };
 
-constexpr std::int16_t kLargestLineCode = std::numeric_limits<std::int16_t>::max();
-
 }  // namespace
 
 void Calculator::cmd_Operate(std::int16_t OpIndex) {
@@ -125,7 +123,7 @@ double Calculator::RoundBySelectedMode(double value) const {
     return RoundByMode(value, SelectedRoundOption());
 }
 
-void Calculator::WriteTapeLine(double Value, std::int16_t Code) {
+void Calculator::WriteTapeLine(double Value, TapeOp Code) {
     if (Code == TapeOpError) {
         m_ports.tape.AddDataLine("-Error-", TapeOpError, false);
         return;
@@ -150,7 +148,7 @@ void Calculator::AddOrSubtract(std::int16_t opIndex) {
         s.ShownValue = CompletePendingOperation();
         s.TotalValue = Calculate(s.TotalValue, s.CurValue, opIndex, true);
     }
-    WriteTapeLine(s.CurValue, opIndex);
+    WriteTapeLine(s.CurValue, static_cast<TapeOp>(opIndex));
     ShowResult(s.ShownValue);
     if (s.ItemCount == std::numeric_limits<std::int32_t>::max()) {
         throw Failure{};
@@ -160,7 +158,7 @@ void Calculator::AddOrSubtract(std::int16_t opIndex) {
 
 void Calculator::DivideOrMultiply(std::int16_t opIndex) {
     CalcState& s = m_state;
-    WriteTapeLine(s.ShownValue, opIndex);
+    WriteTapeLine(s.ShownValue, static_cast<TapeOp>(opIndex));
     s.MulDivValue = Calculate(s.MulDivValue, s.ShownValue, s.PendingOp, false);
     s.CurValue = s.MulDivValue;
     s.PendingOp = opIndex;
@@ -191,10 +189,10 @@ void Calculator::Total() {
         ShowResult(s.CurValue);
         return;
     }
-    if (s.ItemCount > kLargestLineCode - TapeOpTotalBase) {
+    if (s.ItemCount > kMaxTotalItems) {
         throw Failure{};
     }
-    WriteTapeLine(s.TotalValue, static_cast<std::int16_t>(TapeOpTotalBase + s.ItemCount));
+    WriteTapeLine(s.TotalValue, TotalCode(s.ItemCount));
     s.CurValue = Calculate(0, s.TotalValue, kOperandOnly, true);
     s.ShownValue = s.CurValue;
     s.TotalValue = 0;
@@ -226,7 +224,7 @@ void Calculator::MemoryAddOrSubtract(std::int16_t opIndex) {
     }
     ShowMemoryLabel(memory);
     s.MemValue = memory;
-    WriteTapeLine(s.CurValue, static_cast<std::int16_t>(opIndex - 3));
+    WriteTapeLine(s.CurValue, static_cast<TapeOp>(opIndex - 3));
     ShowResult(s.CurValue);
 }
 

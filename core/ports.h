@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/tape_line.h"
+
 // The calculation core reaches the screen, the tape, the timer and the speaker only through
 // these interfaces, so that every rule can run without a window.
 namespace vantrel {
@@ -44,7 +46,7 @@ class TonePort {
 class TapePort {
   public:
     virtual ~TapePort() = default;
-    virtual void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) = 0;
+    virtual void AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) = 0;
     virtual std::int32_t CurrentLine() const = 0;
     // Sets the count only; a caller that lowers it calls Redraw afterwards.
     virtual void SetCurrentLine(std::int32_t count) = 0;

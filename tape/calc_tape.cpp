@@ -53,7 +53,7 @@ CalcTape::CalcTape(QWidget* parent)
     MyCLS();
 }
 
-void CalcTape::AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) {
+void CalcTape::AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) {
     const std::int32_t before = m_store.CurrentLine();
     m_store.AddDataLine(NumStr, Op, CLR);
     m_rows.Truncate(before);

@@ -29,7 +29,7 @@ class CalcTape : public QWidget, public TapePort {
   public:
     explicit CalcTape(QWidget* parent = nullptr);
 
-    void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) override;
+    void AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) override;
     std::int32_t CurrentLine() const override;
     void SetCurrentLine(std::int32_t count) override;
     void Redraw() override;

@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kRuleLength = 23;
 
-bool IsRightMark(std::int16_t op) {
+bool IsRightMark(TapeOp op) {
     return op == TapeOpDivide || op == TapeOpMultiply || op == TapeOpEquals || op == TapeOpPercent;
 }
 
@@ -26,8 +26,8 @@ void DrawTotalRuleAndCount(TapeCanvas& canvas, const TapeColumn& column, TapeCur
                     count, TapeInk::Normal);
 }
 
-void DrawMark(TapeCanvas& canvas, const TapeColumn& column, const TapeCursor& cursor,
-              std::int16_t op, double top) {
+void DrawMark(TapeCanvas& canvas, const TapeColumn& column, const TapeCursor& cursor, TapeOp op,
+              double top) {
     if (op < TapeOpClearAll) {
         return;
     }
@@ -35,9 +35,9 @@ void DrawMark(TapeCanvas& canvas, const TapeColumn& column, const TapeCursor& cu
     const double h = column.metrics.LineHeight;
     const double y = static_cast<double>(cursor.NextY);
     if (IsRightMark(op)) {
-        canvas.drawMark(op, column.RightMarkX(), y + (h - c) / 2 - top, c);
+        canvas.drawMark(LineCode(op), column.RightMarkX(), y + (h - c) / 2 - top, c);
     } else {
-        canvas.drawMark(op, column.x0, y - c / 2 - top, c);
+        canvas.drawMark(LineCode(op), column.x0, y - c / 2 - top, c);
     }
 }
 

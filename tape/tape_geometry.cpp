@@ -41,7 +41,7 @@ TotalRows TotalLineRows(std::int64_t y, std::int32_t lineHeight) {
     return {ruleBottom, RoundHalfEven(static_cast<double>(ruleBottom) + eighth)};
 }
 
-std::int64_t AdvanceRow(std::int64_t y, std::int16_t op, std::int32_t lineHeight) {
+std::int64_t AdvanceRow(std::int64_t y, TapeOp op, std::int32_t lineHeight) {
     if (op >= TapeOpTotalBase) {
         return RoundHalfEven(static_cast<double>(y) + 1.5 * lineHeight);
     }

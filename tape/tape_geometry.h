@@ -58,7 +58,7 @@ struct TotalRows {
 TotalRows TotalLineRows(std::int64_t y, std::int32_t lineHeight);
 
 // The centre of the row after a line drawn at y.
-std::int64_t AdvanceRow(std::int64_t y, std::int16_t op, std::int32_t lineHeight);
+std::int64_t AdvanceRow(std::int64_t y, TapeOp op, std::int32_t lineHeight);
 
 // Moves the cursor over a line exactly as drawing it would, without drawing.
 void StepCursor(TapeCursor& cursor, const TapeLine& line, std::int32_t lineHeight);

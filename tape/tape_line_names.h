@@ -9,7 +9,7 @@ namespace vantrel {
 
 // The name of a line code's mark, for text that tells of the tape rather than drawing it.
 // Every code the tape draws as a total is named "total".
-constexpr std::string_view TapeMarkName(std::int16_t op) {
+constexpr std::string_view TapeMarkName(TapeOp op) {
     switch (op) {
         case TapeOpValue:
             return "value";

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-void TapeLineStore::AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) {
+void TapeLineStore::AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) {
     if (m_currentLine == std::numeric_limits<std::int32_t>::max()) {
         throw std::overflow_error("the tape holds the largest number of lines");
     }

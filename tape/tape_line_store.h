@@ -17,7 +17,7 @@ class TapeLineStore {
     // Appends a line as number CurrentLine + 1, dropping any lines above the current count.
     // Throws std::overflow_error on a full tape and std::out_of_range when the count was set
     // beyond the stored lines; nothing changes then.
-    void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR);
+    void AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR);
 
     std::int32_t CurrentLine() const { return m_currentLine; }
     // Only moves the count; lines above it stay stored until the next append drops them.
@@ -36,7 +36,7 @@ class TapeLineStore {
     struct Record {
         std::uint64_t textOffset;
         std::uint32_t textLength;
-        std::int16_t op;
+        TapeOp op;
         bool clr;
     };
     static_assert(sizeof(Record) == 16);

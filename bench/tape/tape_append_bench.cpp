@@ -32,9 +32,7 @@ vantrel::CalcTape& TapeOf(int lines) {
         tape->show();
         for (int i = 0; i < lines; ++i) {
             tape->AddDataLine(i % 7 == 6 ? "12,345.67" : "1,234.50",
-                              static_cast<std::int16_t>(i % 7 == 6 ? vantrel::TapeOpTotalBase + 6
-                                                                   : vantrel::TapeOpAdd),
-                              true);
+                              i % 7 == 6 ? vantrel::TotalCode(6) : vantrel::TapeOpAdd, true);
         }
         tape->resize(kViewWidth, kViewHeight);
     }

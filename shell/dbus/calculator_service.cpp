@@ -69,8 +69,8 @@ TapeLineRecords CalculatorService::TapeLines() {
                            QStringLiteral("The tape is too long for one message."));
             return {};
         }
-        lines.append(
-            {QString::fromUtf8(line.NumStr.data(), line.NumStr.size()), line.Op, line.CLR});
+        lines.append({QString::fromUtf8(line.NumStr.data(), line.NumStr.size()), LineCode(line.Op),
+                      line.CLR});
     }
     return lines;
 }

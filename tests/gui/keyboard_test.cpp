@@ -92,7 +92,7 @@ TEST_F(KeyboardTest, MainRowPlusAddsShiftedAddsToMemoryEnterTotals) {
     Type(Qt::Key_Equal);
     Type(Qt::Key_6);
     Type(Qt::Key_Plus, Qt::ShiftModifier);
-    EXPECT_EQ(Tape().Store().Line(2).Op, 6);
+    EXPECT_EQ(LineCode(Tape().Store().Line(2).Op), 6);
     EXPECT_EQ(SettledDisplay(), "6. ");
     Type(Qt::Key_Return);
     EXPECT_EQ(SettledDisplay(), "4. ");

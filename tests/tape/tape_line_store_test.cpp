@@ -21,7 +21,7 @@ TEST(TapeLineStore, AppendsNumberLinesFromOneAndReadsThemBackExactly) {
     TapeLineStore store;
     store.AddDataLine("1,234.50", TapeOpAdd, true);
     store.AddDataLine("-Error-", TapeOpError, false);
-    store.AddDataLine("", static_cast<std::int16_t>(TapeOpTotalBase + 5), true);
+    store.AddDataLine("", TotalCode(5), true);
 
     ASSERT_EQ(store.CurrentLine(), 3);
     EXPECT_EQ(store.Line(1).NumStr, "1,234.50");

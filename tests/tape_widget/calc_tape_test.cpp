@@ -14,7 +14,7 @@ using testing::CountPixels;
 using testing::IsBlank;
 using testing::ShownTape;
 
-void AddLines(CalcTape& tape, int count, std::int16_t op = TapeOpAdd) {
+void AddLines(CalcTape& tape, int count, TapeOp op = TapeOpAdd) {
     for (int i = 1; i <= count; ++i) {
         tape.AddDataLine(std::to_string(i) + ".00", op, true);
     }
@@ -165,7 +165,7 @@ TEST(CalcTape, ResizingFollowsTheHeightAndScrollsToTheEnd) {
 TEST(CalcTape, RedrawOfTheLastCalculationStartsAfterTheLastClearAllMarker) {
     struct Case {
         const char* name;
-        std::vector<std::int16_t> ops;
+        std::vector<TapeOp> ops;
         int drawnRows;
     };
     const std::vector<Case> cases = {
@@ -197,7 +197,7 @@ TEST(CalcTape, LoweringTheCountHidesLaterLinesUntilAnAppendReplacesThem) {
     EXPECT_EQ(tape->NextY(), 11 * tape->LineHeight());  // the count alone changes nothing
     tape->Redraw();
     EXPECT_EQ(tape->NextY(), 8 * tape->LineHeight());
-    tape->AddDataLine("99.00", TapeOpTotalBase + 7, true);
+    tape->AddDataLine("99.00", TotalCode(7), true);
     EXPECT_EQ(tape->CurrentLine(), 8);
     EXPECT_EQ(tape->Store().Line(8).NumStr, "99.00");
     EXPECT_THROW(tape->Store().Line(9), std::out_of_range);

@@ -20,7 +20,7 @@ struct Drawn {
     RecordingSurface surface{30, 60};
     TapeCursor cursor{60, {}};
 
-    void Line(std::string_view text, std::int16_t op, bool clr = true, std::int64_t top = 0) {
+    void Line(std::string_view text, TapeOp op, bool clr = true, std::int64_t top = 0) {
         DrawTapeLine(surface, ScreenColumn(960, kMetrics), cursor, {text, op, clr}, top);
     }
 };
@@ -46,7 +46,7 @@ TEST(TapeGeometry, RowsAndATotalLineFollowTheWorkedExample) {
     EXPECT_EQ(drawn.cursor.NextY, 120);
     drawn.Line("20.00", TapeOpAdd);
     EXPECT_EQ(drawn.cursor.NextY, 180);
-    drawn.Line("30.00", TapeOpTotalBase + 2);
+    drawn.Line("30.00", TotalCode(2));
     EXPECT_EQ(drawn.cursor.NextY, 286);
 
     const auto& texts = drawn.surface.texts;
@@ -69,8 +69,8 @@ TEST(TapeGeometry, RowsAndATotalLineFollowTheWorkedExample) {
 }
 
 TEST(TapeGeometry, TotalCountIsTheCodeLessTheBaseAndTheNextLineMovesOneAndAHalfRows) {
-    const std::vector<std::pair<std::int16_t, std::string>> cases = {
-        {TapeOpTotalBase, "0"}, {TapeOpTotalBase + 5, "5"}, {TapeOpTotalBase + 1234, "1234"}};
+    const std::vector<std::pair<TapeOp, std::string>> cases = {
+        {TapeOpTotalBase, "0"}, {TotalCode(5), "5"}, {TotalCode(1234), "1234"}};
     for (const auto& [op, count] : cases) {
         Drawn drawn;
         for (int i = 0; i < 4; ++i) {
@@ -78,17 +78,17 @@ TEST(TapeGeometry, TotalCountIsTheCodeLessTheBaseAndTheNextLineMovesOneAndAHalfR
         }
         const std::int64_t before = drawn.cursor.NextY;
         drawn.Line("4.00", op);
-        ASSERT_NE(drawn.surface.Find(count), nullptr) << op;
+        ASSERT_NE(drawn.surface.Find(count), nullptr) << LineCode(op);
         EXPECT_DOUBLE_EQ(drawn.surface.Find(count)->x, 180);
         // 300 + 7.5 -> 308, + 7.5 -> 316 (ties to even), + 90 -> 406.
         EXPECT_EQ(before, 300);
-        EXPECT_EQ(drawn.cursor.NextY, 406) << op;
+        EXPECT_EQ(drawn.cursor.NextY, 406) << LineCode(op);
     }
 }
 
 TEST(TapeGeometry, OperatorLineRepeatingThePlainValueSharesItsRow) {
     struct Case {
-        std::int16_t op;
+        TapeOp op;
         bool sharesRow;
     };
     const std::vector<Case> cases = {
@@ -98,7 +98,7 @@ TEST(TapeGeometry, OperatorLineRepeatingThePlainValueSharesItsRow) {
         {TapeOpClearAll, false},      {TapeOpMemoryRecall, false},
         {TapeOpEquals, false},        {TapeOpPercent, false},
         {TapeOpMemoryClear, false},   {TapeOpValue, false},
-        {TapeOpTotalBase + 1, false},
+        {TotalCode(1), false},
     };
     for (const Case& c : cases) {
         Drawn drawn;
@@ -106,16 +106,16 @@ TEST(TapeGeometry, OperatorLineRepeatingThePlainValueSharesItsRow) {
         drawn.Line("1,500.00", c.op);
         const std::int64_t rows = c.sharesRow ? 1 : 2;
         if (c.op < TapeOpTotalBase) {
-            EXPECT_EQ(drawn.cursor.NextY, 60 + rows * 60) << c.op;
+            EXPECT_EQ(drawn.cursor.NextY, 60 + rows * 60) << LineCode(c.op);
         }
         // A shared row shows the amount once, with the operator's mark.
         const auto amounts = drawn.surface.Amounts();
         const std::size_t texts = c.sharesRow ? 1 : IsTotalLine(c.op) ? 3 : 2;  // with the count
-        EXPECT_EQ(amounts.size(), texts) << c.op;
-        EXPECT_EQ(amounts.back().y == amounts.front().y, c.sharesRow) << c.op;
+        EXPECT_EQ(amounts.size(), texts) << LineCode(c.op);
+        EXPECT_EQ(amounts.back().y == amounts.front().y, c.sharesRow) << LineCode(c.op);
         if (c.sharesRow) {
-            ASSERT_EQ(drawn.surface.marks.size(), 1u) << c.op;
-            EXPECT_EQ(drawn.surface.marks[0].index, c.op);
+            ASSERT_EQ(drawn.surface.marks.size(), 1u) << LineCode(c.op);
+            EXPECT_EQ(drawn.surface.marks[0].index, LineCode(c.op));
         }
     }
 }
@@ -143,7 +143,7 @@ TEST(TapeGeometry, SameRowRuleNeedsTheExactTextOfAPlainValueJustBefore) {
     EXPECT_EQ(afterOperator.cursor.NextY, 180);
 
     Drawn afterTotal;
-    afterTotal.Line("5.00", TapeOpTotalBase + 1);
+    afterTotal.Line("5.00", TotalCode(1));
     EXPECT_TRUE(afterTotal.cursor.LastValueText.empty());
 }
 
@@ -155,12 +155,12 @@ TEST(TapeGeometry, LeftMarksCentreOnTheRowAndRightMarksOnItsBottomEdge) {
     drawn.Line("-Error-", TapeOpError, false);
     ASSERT_EQ(drawn.surface.marks.size(), 2u);
     const auto& left = drawn.surface.marks[0];
-    EXPECT_EQ(left.index, TapeOpAdd);
+    EXPECT_EQ(left.index, LineCode(TapeOpAdd));
     EXPECT_DOUBLE_EQ(left.x, 180);
     EXPECT_DOUBLE_EQ(left.y, 60 - 15);
     EXPECT_DOUBLE_EQ(left.height, 30);
     const auto& right = drawn.surface.marks[1];
-    EXPECT_EQ(right.index, TapeOpMultiply);
+    EXPECT_EQ(right.index, LineCode(TapeOpMultiply));
     EXPECT_DOUBLE_EQ(right.x, 900);
     EXPECT_DOUBLE_EQ(right.y, 120 + 15);
     EXPECT_EQ(drawn.surface.texts.back().ink, TapeInk::Red);
@@ -176,12 +176,12 @@ TEST(TapeGeometry, TopOffsetMovesEverythingUp) {
 }
 
 std::vector<TapeLine> MixedLines() {
-    return {{"0", TapeOpClearAll, true},         {"7.00", TapeOpValue, true},
-            {"7.00", TapeOpAdd, true},           {"2.00", TapeOpSubtract, true},
-            {"5.00", TapeOpTotalBase + 2, true}, {"5.00", TapeOpValue, true},
-            {"5.00", TapeOpMemoryAdd, true},     {"3.00", TapeOpDivide, true},
-            {"-Error-", TapeOpError, false},     {"-1.00", TapeOpValue, false},
-            {"1.00", TapeOpTotalBase + 1, true}, {"1.00", TapeOpValue, true},
+    return {{"0", TapeOpClearAll, true},       {"7.00", TapeOpValue, true},
+            {"7.00", TapeOpAdd, true},         {"2.00", TapeOpSubtract, true},
+            {"5.00", TotalCode(2), true},      {"5.00", TapeOpValue, true},
+            {"5.00", TapeOpMemoryAdd, true},   {"3.00", TapeOpDivide, true},
+            {"-Error-", TapeOpError, false},   {"-1.00", TapeOpValue, false},
+            {"1.00", TotalCode(1), true},      {"1.00", TapeOpValue, true},
             {"1.00", TapeOpMemoryRecall, true}};
 }
 
@@ -233,7 +233,7 @@ TEST(TapeRowIndex, TruncatedLinesAreLearnedAgainFromTheStore) {
     rows.Reset(60);
     rows.Extend(store, 5);
     store.SetCurrentLine(2);
-    store.AddDataLine("9.00", TapeOpTotalBase + 2, true);
+    store.AddDataLine("9.00", TotalCode(2), true);
     rows.Truncate(2);
     EXPECT_EQ(rows.LastLine(), 2);
     rows.Extend(store, 3);

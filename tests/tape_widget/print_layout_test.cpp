@@ -12,7 +12,7 @@ namespace {
 
 using testing::RecordingSurface;
 
-TapeLineStore Lines(int count, std::int16_t op = TapeOpAdd) {
+TapeLineStore Lines(int count, TapeOp op = TapeOpAdd) {
     TapeLineStore store;
     for (int i = 1; i <= count; ++i) {
         store.AddDataLine(std::to_string(i) + ".00", op, true);
@@ -86,7 +86,7 @@ TEST(TapePrintLayout, AColumnWhoseWholePitchDoesNotFitStartsANewPage) {
 TEST(TapePrintLayout, ATotalAfterABreakSitsAQuarterRowBelowTheTopRow) {
     RecordingSurface page = SmallPage();
     TapeLineStore store = Lines(5);
-    store.AddDataLine("15.00", TapeOpTotalBase + 12, true);
+    store.AddDataLine("15.00", TotalCode(12), true);
     store.AddDataLine("1.00", TapeOpAdd, true);
     ASSERT_TRUE(PrintTapeLines(page, store));
     const auto* rule = page.Find(SeparatorRule());
@@ -127,7 +127,7 @@ TEST(TapePrintLayout, RedOnlyForAmountsWhoseInkFlagIsFalse) {
     store.AddDataLine("-3.00", TapeOpSubtract, false);
     store.AddDataLine("-Error-", TapeOpError, false);
     store.AddDataLine("3.00", TapeOpAdd, true);
-    store.AddDataLine("0.00", TapeOpTotalBase + 2, true);
+    store.AddDataLine("0.00", TotalCode(2), true);
     ASSERT_TRUE(PrintTapeLines(page, store));
     std::set<std::string> red;
     for (const auto& text : page.texts) {

@@ -72,7 +72,7 @@ TEST_F(PdfPrinting, AmountsComeOutInTheirOrder) {
     const QStringList amounts = Amounts(12);
     AddAmounts(store, amounts);
     store.AddDataLine("-7.25", TapeOpSubtract, false);
-    store.AddDataLine("12,345.67", TapeOpTotalBase + 13, true);
+    store.AddDataLine("12,345.67", TotalCode(13), true);
     const QString path = Print(store);
     ASSERT_TRUE(QFileInfo(path).size() > 0);
     const QString text = PdfText(path);

@@ -65,7 +65,7 @@ TEST_F(RenderedTape, ATotalHasItsRuleAboveAndItsCountAtTheColumnStart) {
     for (int i = 0; i < 3; ++i) {
         tape->AddDataLine("5.00", TapeOpAdd, true);
     }
-    tape->AddDataLine("15.00", TapeOpTotalBase + 3, true);
+    tape->AddDataLine("15.00", TotalCode(3), true);
     // Y = 1020 -> rule cell ends at 1052 -> amounts centred at 1084.
     EXPECT_EQ(tape->NextY(), RoundHalfEven(1084 + 1.5 * 255));
     int longestRun = 0;
@@ -90,11 +90,9 @@ TEST_F(RenderedTape, AValueAndItsOperatorShareARow) {
 // Drawing only the lines in view must give the very image that drawing every line gives.
 TEST_F(RenderedTape, ScrolledViewEqualsDrawingEveryLine) {
     const std::vector<TapeLine> pattern = {
-        {"7.00", TapeOpValue, true},         {"7.00", TapeOpAdd, true},
-        {"-2.00", TapeOpSubtract, false},    {"5.00", TapeOpTotalBase + 2, true},
-        {"5.00", TapeOpValue, true},         {"5.00", TapeOpMultiply, true},
-        {"3.00", TapeOpEquals, true},        {"0", TapeOpClearAll, true},
-        {"15.00", TapeOpTotalBase + 1, true}};
+        {"7.00", TapeOpValue, true},  {"7.00", TapeOpAdd, true},   {"-2.00", TapeOpSubtract, false},
+        {"5.00", TotalCode(2), true}, {"5.00", TapeOpValue, true}, {"5.00", TapeOpMultiply, true},
+        {"3.00", TapeOpEquals, true}, {"0", TapeOpClearAll, true}, {"15.00", TotalCode(1), true}};
     for (int i = 0; i < 40; ++i) {
         for (const TapeLine& line : pattern) {
             tape->AddDataLine(line.NumStr, line.Op, line.CLR);

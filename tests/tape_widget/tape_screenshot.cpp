@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     tape.AddDataLine("1,500.00", vantrel::TapeOpAdd, true);
     tape.AddDataLine("250.00", vantrel::TapeOpAdd, true);
     tape.AddDataLine("-75.25", vantrel::TapeOpSubtract, false);
-    tape.AddDataLine("1,674.75", vantrel::TapeOpTotalBase + 3, true);
+    tape.AddDataLine("1,674.75", vantrel::TotalCode(3), true);
     tape.AddDataLine("12.00", vantrel::TapeOpMultiply, true);
     tape.AddDataLine("3.00", vantrel::TapeOpDivide, true);
     tape.AddDataLine("4.00", vantrel::TapeOpEquals, true);

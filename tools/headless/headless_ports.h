@@ -54,7 +54,7 @@ class HeadlessTape : public TapePort {
   public:
     explicit HeadlessTape(std::vector<std::string>& messages) : m_messages(messages) {}
 
-    void AddDataLine(std::string_view NumStr, std::int16_t Op, bool CLR) override {
+    void AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) override {
         store.AddDataLine(NumStr, Op, CLR);
     }
     std::int32_t CurrentLine() const override { return store.CurrentLine(); }

@@ -64,7 +64,8 @@ void HeadlessSession::WriteReport(std::ostream& out) const {
     const TapeLineStore& store = m_tape.store;
     for (std::int32_t k = 1; k <= store.CurrentLine(); ++k) {
         const TapeLine line = store.Line(k);
-        out << "tape\t" << line.Op << '\t' << Bool(line.CLR) << '\t' << line.NumStr << '\n';
+        out << "tape\t" << LineCode(line.Op) << '\t' << Bool(line.CLR) << '\t' << line.NumStr
+            << '\n';
     }
     const CalcState& s = m_calculator.State();
     std::string messages;

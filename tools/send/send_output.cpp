@@ -10,20 +10,21 @@
 namespace vantrel {
 namespace {
 
-bool IsDrawnAsTotal(int code) {
-    return code < TapeOpValue || code > TapeOpMemoryClear;
+std::string_view MarkName(int code) {
+    return IsTotalCode(code) ? "total" : TapeMarkName(static_cast<TapeOp>(code));
 }
 
-std::string_view MarkName(int code) {
-    return IsDrawnAsTotal(code) ? "total" : TapeMarkName(static_cast<std::int16_t>(code));
+std::string TotalText(int code) {
+    const int items = code - LineCode(TapeOpTotalBase);
+    return "T  " + std::to_string(items) + (items == 1 ? " item" : " items");
 }
 
 // The marks as the paper shows them, in plain characters.
 std::string MarkText(int code) {
-    switch (code) {
-        case TapeOpValue:
-        case TapeOpError:
-            return "";
+    if (IsTotalCode(code)) {
+        return TotalText(code);
+    }
+    switch (static_cast<TapeOp>(code)) {
         case TapeOpClearAll:
             return "CA";
         case TapeOpSubtract:
@@ -46,10 +47,10 @@ std::string MarkText(int code) {
             return "%";
         case TapeOpMemoryClear:
             return "MC";
-        default: {
-            const int items = code - TapeOpTotalBase;
-            return "T  " + std::to_string(items) + (items == 1 ? " item" : " items");
-        }
+        case TapeOpValue:
+        case TapeOpError:
+        default:
+            return "";
     }
 }
 
