@@ -1,93 +1,63 @@
 #include "commands/dispatcher.h"
 
-#include <exception>
 #include <string>
 
 #include "commands/amount_text.h"
+#include "core/command_table.h"
 
 namespace vantrel {
 namespace {
 
-enum Command : std::int16_t {
-    kClearAll = 10,
-    kMemoryClear = 11,
-    kClear = 12,
-    kBackspace = 13,
-    kFirstOperation = 14,
-    kLastOperation = 22,
-    kCopy = 23,
-    kPaste = 24,
-    kShowHideTape = 25,
-    kDoubleZero = 26,
-    kDecimalPoint = 27,
-    kPrintTape = 28,
-    kNew = 29,
-    kUndo = 30,
-};
-
-// Operation index of the engine for keys 14..22: Subtract, Add, ..., Memory Add.
-constexpr std::int16_t kOperationOffset = 13;
-
-bool PassesErrorGate(std::int16_t index) {
-    return index == kClearAll || index == kNew || index == kUndo;
+bool PassesErrorGate(CommandIndex index) {
+    return index == CommandIndex::ClearAll || index == CommandIndex::New ||
+           index == CommandIndex::Undo;
 }
 
 }  // namespace
 
-void Dispatcher::theButton_Click(std::int16_t Index) {
-    if (Index < 0 || Index >= kCommandCount) {
+void Dispatcher::theButton_Click(CommandIndex Index) {
+    if (!IsCommandIndex(Index)) {
         return;
     }
     if (m_calculator.State().ErrorState && !PassesErrorGate(Index)) {
         m_tones.ErrorBeep();
         return;
     }
-    if (Index <= 9) {
-        m_calculator.cmd_Input(std::to_string(Index), false);
-        return;
+    if (IsDigit(Index)) {
+        return m_calculator.cmd_Input(std::to_string(ValueOf(Index)), false);
     }
-    if (Index >= kFirstOperation && Index <= kLastOperation) {
-        m_calculator.cmd_Operate(static_cast<std::int16_t>(Index - kOperationOffset));
-        return;
+    if (const auto operation = CommandOf(Index).operation) {
+        return m_calculator.cmd_Operate(*operation);
     }
+    Run(Index);
+}
+
+void Dispatcher::Run(CommandIndex Index) {
     switch (Index) {
-        case kClearAll:
-        case kMemoryClear:
-        case kClear:
-            m_calculator.cmd_Operate(Index);
-            break;
-        case kBackspace:
-            Backspace();
-            break;
-        case kCopy:
-            Copy();
-            break;
-        case kPaste:
-            PasteFromClipboard();
-            break;
-        case kShowHideTape:
-            m_window.ToggleTapeShown();
-            break;
-        case kDoubleZero:
-            m_calculator.cmd_Input("00", false);
-            break;
-        case kDecimalPoint:
-            m_calculator.cmd_Input(m_calculator.Separators().decimal, false);
-            break;
-        case kPrintTape:
-            PrintTape();
-            break;
-        case kNew:
-            New();
-            break;
-        case kUndo:
+        case CommandIndex::Backspace:
+            return m_calculator.Backspace();
+        case CommandIndex::Copy:
+            return Copy();
+        case CommandIndex::Paste:
+            return PasteFromClipboard();
+        case CommandIndex::ShowHideTape:
+            return m_window.ToggleTapeShown();
+        case CommandIndex::DoubleZero:
+            return m_calculator.cmd_Input("00", false);
+        case CommandIndex::DecimalPoint:
+            return m_calculator.cmd_Input(m_calculator.Separators().decimal, false);
+        case CommandIndex::PrintTape:
+            return m_tape.PrintContent();
+        case CommandIndex::New:
+            return m_calculator.New();
+        case CommandIndex::Undo:
             // The Undo key is disabled while there is nothing to undo.
             if (m_calculator.UndoAvailable()) {
                 m_calculator.UndoLast();
             }
-            break;
+            return;
         default:
-            break;
+            return;
     }
 }
 
@@ -100,32 +70,6 @@ void Dispatcher::PasteFromClipboard() {
     const auto value = text ? ParseAmountText(*text, m_calculator.Separators()) : std::nullopt;
     if (!value || !m_calculator.TakePastedValue(*value)) {
         m_tones.ErrorBeep();
-    }
-}
-
-void Dispatcher::Backspace() {
-    m_calculator.DropLastChar();
-    const std::string& entry = m_calculator.State().EntryText;
-    const std::string& separator = m_calculator.Separators().decimal;
-    if (entry.size() >= separator.size() &&
-        entry.compare(entry.size() - separator.size(), separator.size(), separator) == 0) {
-        m_calculator.DropLastChar();
-    }
-    m_calculator.cmd_Input("", false);
-}
-
-void Dispatcher::New() {
-    m_calculator.ClearMemoryRegister();
-    m_calculator.cmd_Operate(kClearAll);
-    m_calculator.SetUndoAvailable(false);
-    m_tape.ClearAll();
-}
-
-void Dispatcher::PrintTape() {
-    try {
-        m_tape.PrintContent();
-    } catch (const std::exception&) {
-        // A printer failure ends the printout silently.
     }
 }
 

@@ -3,83 +3,139 @@
 #include <array>
 #include <span>
 
+#include "commands/virtual_keys.h"
+
 namespace vantrel {
 namespace {
 
+using enum CommandIndex;
+
 enum class KeyAction {
-    Command,          // press button `value + offset`, then click it
-    CopyOrTapeImage,  // with Alt: tape image mode 1, no button; without: command `value`
-    UndoIfEnabled,    // command `value`, only while the Undo button is enabled
-    RoundOption,      // select option `value + offset`, no button
+    Command,          // press the button of `command` (the next ones for the next keys), click it
+    CopyOrTapeImage,  // with Alt: an image of the whole tape, no button; without: `command`
+    UndoIfAvailable,  // `command`, only while there is something to undo
+    RoundOption,      // select option `mode` (the next ones for the next keys), no button
     PageUp,
     PageDown,
     Exit,
 };
 
-// A row covers the key codes first..last; `offset` is the code's distance from `first`.
+// A row covers the key codes first..last.
 struct KeyRow {
     int first;
     int last;
     KeyAction action;
-    int value;
+    CommandIndex command = Digit0;
+    int mode = 0;
 };
 
+constexpr KeyRow Press(int key, CommandIndex command) {
+    return {key, key, KeyAction::Command, command};
+}
+constexpr KeyRow PressDigits(int digitZero) {
+    return {digitZero, digitZero + 9, KeyAction::Command, Digit0};
+}
+constexpr KeyRow Do(int key, KeyAction action, CommandIndex command = Digit0) {
+    return {key, key, action, command};
+}
+constexpr KeyRow SelectModes(int first, int last, int firstMode) {
+    return {first, last, KeyAction::RoundOption, Digit0, firstMode};
+}
+
 constexpr std::array kPlainTable{
-    KeyRow{48, 57, KeyAction::Command, 0},    KeyRow{96, 105, KeyAction::Command, 0},
-    KeyRow{46, 46, KeyAction::Command, 12},   KeyRow{8, 8, KeyAction::Command, 13},
-    KeyRow{109, 109, KeyAction::Command, 14}, KeyRow{189, 189, KeyAction::Command, 14},
-    KeyRow{107, 107, KeyAction::Command, 15}, KeyRow{187, 187, KeyAction::Command, 15},
-    KeyRow{111, 111, KeyAction::Command, 16}, KeyRow{191, 191, KeyAction::Command, 16},
-    KeyRow{106, 106, KeyAction::Command, 17}, KeyRow{13, 13, KeyAction::Command, 19},
-    KeyRow{110, 110, KeyAction::Command, 27}, KeyRow{190, 190, KeyAction::Command, 27},
-    KeyRow{192, 192, KeyAction::Command, 27}, KeyRow{32, 32, KeyAction::Command, 26},
-    KeyRow{27, 27, KeyAction::Exit, 0},       KeyRow{33, 33, KeyAction::PageUp, 0},
-    KeyRow{34, 34, KeyAction::PageDown, 0},
+    PressDigits(kVkDigit0),
+    PressDigits(kVkNumpad0),
+    Press(kVkDelete, Clear),
+    Press(kVkBack, Backspace),
+    Press(kVkSubtract, Subtract),
+    Press(kVkOemMinus, Subtract),
+    Press(kVkAdd, Add),
+    Press(kVkOemPlus, Add),
+    Press(kVkDivide, Divide),
+    Press(kVkOem2, Divide),
+    Press(kVkMultiply, Multiply),
+    Press(kVkReturn, Total),
+    Press(kVkDecimal, DecimalPoint),
+    Press(kVkOemPeriod, DecimalPoint),
+    Press(kVkOem3, DecimalPoint),
+    Press(kVkSpace, DoubleZero),
+    Do(kVkEscape, KeyAction::Exit),
+    Do(kVkPrior, KeyAction::PageUp),
+    Do(kVkNext, KeyAction::PageDown),
 };
 
 constexpr std::array kShiftTable{
-    KeyRow{53, 53, KeyAction::Command, 18},   KeyRow{56, 56, KeyAction::Command, 17},
-    KeyRow{109, 109, KeyAction::Command, 21}, KeyRow{189, 189, KeyAction::Command, 21},
-    KeyRow{107, 107, KeyAction::Command, 22}, KeyRow{187, 187, KeyAction::Command, 22},
-    KeyRow{13, 13, KeyAction::Command, 20},   KeyRow{46, 46, KeyAction::Command, 11},
+    Press(VkDigit(5), Percent),         Press(VkDigit(8), Multiply),
+    Press(kVkSubtract, MemorySubtract), Press(kVkOemMinus, MemorySubtract),
+    Press(kVkAdd, MemoryAdd),           Press(kVkOemPlus, MemoryAdd),
+    Press(kVkReturn, MemoryRestore),    Press(kVkDelete, MemoryClear),
 };
 
 constexpr std::array kCtrlTable{
-    KeyRow{67, 67, KeyAction::CopyOrTapeImage, 23}, KeyRow{86, 86, KeyAction::Command, 24},
-    KeyRow{80, 80, KeyAction::Command, 28},         KeyRow{78, 78, KeyAction::Command, 29},
-    KeyRow{90, 90, KeyAction::UndoIfEnabled, 30},   KeyRow{32, 32, KeyAction::Command, 25},
-    KeyRow{46, 46, KeyAction::Command, 10},         KeyRow{48, 52, KeyAction::RoundOption, 0},
-    KeyRow{96, 100, KeyAction::RoundOption, 0},     KeyRow{65, 65, KeyAction::RoundOption, 5},
-    KeyRow{70, 70, KeyAction::RoundOption, 6},
+    Do(VkLetter('C'), KeyAction::CopyOrTapeImage, Copy),
+    Press(VkLetter('V'), Paste),
+    Press(VkLetter('P'), PrintTape),
+    Press(VkLetter('N'), New),
+    Do(VkLetter('Z'), KeyAction::UndoIfAvailable, Undo),
+    Press(kVkSpace, ShowHideTape),
+    Press(kVkDelete, ClearAll),
+    SelectModes(VkDigit(0), VkDigit(4), kIntegerMode),
+    SelectModes(VkNumpad(0), VkNumpad(4), kIntegerMode),
+    SelectModes(VkLetter('A'), VkLetter('A'), kAutoAdd2Mode),
+    SelectModes(VkLetter('F'), VkLetter('F'), kFloatingPointMode),
 };
 
-// Key-up: button `button + offset` for every row that covers the released key, in row order.
+// Key-up: the button of `button` (the next ones for the next keys) for every row that covers
+// the released key, in row order.
 struct ReleaseRow {
     int first;
     int last;
-    int button;
+    CommandIndex button;
 };
 
+constexpr ReleaseRow Release(int key, CommandIndex button) {
+    return {key, key, button};
+}
+constexpr ReleaseRow ReleaseDigits(int digitZero) {
+    return {digitZero, digitZero + 9, Digit0};
+}
+
 constexpr std::array kReleaseTable{
-    ReleaseRow{48, 57, 0},    ReleaseRow{96, 105, 0},   ReleaseRow{46, 46, 10},
-    ReleaseRow{46, 46, 11},   ReleaseRow{46, 46, 12},   ReleaseRow{8, 8, 13},
-    ReleaseRow{109, 109, 14}, ReleaseRow{109, 109, 21}, ReleaseRow{189, 189, 14},
-    ReleaseRow{189, 189, 21}, ReleaseRow{107, 107, 15}, ReleaseRow{107, 107, 22},
-    ReleaseRow{187, 187, 15}, ReleaseRow{187, 187, 22}, ReleaseRow{111, 111, 16},
-    ReleaseRow{191, 191, 16}, ReleaseRow{106, 106, 17}, ReleaseRow{13, 13, 19},
-    ReleaseRow{13, 13, 20},   ReleaseRow{32, 32, 26},   ReleaseRow{110, 110, 27},
-    ReleaseRow{190, 190, 27}, ReleaseRow{192, 192, 27},
+    ReleaseDigits(kVkDigit0),
+    ReleaseDigits(kVkNumpad0),
+    Release(kVkDelete, ClearAll),
+    Release(kVkDelete, MemoryClear),
+    Release(kVkDelete, Clear),
+    Release(kVkBack, Backspace),
+    Release(kVkSubtract, Subtract),
+    Release(kVkSubtract, MemorySubtract),
+    Release(kVkOemMinus, Subtract),
+    Release(kVkOemMinus, MemorySubtract),
+    Release(kVkAdd, Add),
+    Release(kVkAdd, MemoryAdd),
+    Release(kVkOemPlus, Add),
+    Release(kVkOemPlus, MemoryAdd),
+    Release(kVkDivide, Divide),
+    Release(kVkOem2, Divide),
+    Release(kVkMultiply, Multiply),
+    Release(kVkReturn, Total),
+    Release(kVkReturn, MemoryRestore),
+    Release(kVkSpace, DoubleZero),
+    Release(kVkDecimal, DecimalPoint),
+    Release(kVkOemPeriod, DecimalPoint),
+    Release(kVkOem3, DecimalPoint),
 };
 
 // The buttons that a key-down presses only under a modifier: the modifier may be let go
 // before the key, so every key-up releases them.
-constexpr std::array kAlwaysReleased{18, 17, 23, 24, 25, 28, 29, 30};
+constexpr std::array kAlwaysReleased{Percent,      Multiply,  Copy, Paste,
+                                     ShowHideTape, PrintTape, New,  Undo};
 
-std::span<const KeyRow> TableFor(int Shift) {
-    if ((Shift & kCtrlMask) != 0) {
+std::span<const KeyRow> TableFor(int modifiers) {
+    if ((modifiers & kCtrlMask) != 0) {
         return kCtrlTable;
     }
-    if ((Shift & kShiftMask) != 0) {
+    if ((modifiers & kShiftMask) != 0) {
         return kShiftTable;
     }
     return kPlainTable;
@@ -94,52 +150,56 @@ const KeyRow* FindRow(std::span<const KeyRow> table, int KeyCode) {
     return nullptr;
 }
 
-void PressAndClick(KeyboardTarget& target, int index) {
+CommandIndex Following(CommandIndex index, int offset) {
+    return static_cast<CommandIndex>(ValueOf(index) + offset);
+}
+
+void PressAndClick(KeyboardTarget& target, CommandIndex index) {
     target.ShowButtonPressed(index, true);
-    target.theButton_Click(static_cast<std::int16_t>(index));
+    target.theButton_Click(index);
 }
 
 }  // namespace
 
-void KeyboardMapping::Form_KeyDown(int KeyCode, int Shift) {
+void KeyboardMapping::Form_KeyDown(int KeyCode, int modifiers) {
     const auto code = static_cast<std::int16_t>(KeyCode);
     if (code == m_lastKeyCode) {
         return;
     }
     m_lastKeyCode = code;
-    Run(code, Shift);
+    Run(code, modifiers);
 }
 
-void KeyboardMapping::Run(int KeyCode, int Shift) {
-    const KeyRow* row = FindRow(TableFor(Shift), KeyCode);
+void KeyboardMapping::Run(int KeyCode, int modifiers) {
+    const KeyRow* row = FindRow(TableFor(modifiers), KeyCode);
     if (row == nullptr) {
         return;
     }
     const int offset = KeyCode - row->first;
     switch (row->action) {
         case KeyAction::Command:
-            PressAndClick(m_target, row->value + offset);
+            PressAndClick(m_target, Following(row->command, offset));
             break;
         case KeyAction::CopyOrTapeImage:
-            if ((Shift & kAltMask) != 0) {
-                m_target.CopyTapeImage(1);
+            if ((modifiers & kAltMask) != 0) {
+                m_target.CopyTapeImage(TapeImageMode::WholeTape);
             } else {
-                PressAndClick(m_target, row->value);
+                PressAndClick(m_target, row->command);
             }
             break;
-        case KeyAction::UndoIfEnabled:
-            if (m_target.UndoButtonEnabled()) {
-                PressAndClick(m_target, row->value);
+        case KeyAction::UndoIfAvailable:
+            if (m_target.UndoAvailable()) {
+                PressAndClick(m_target, row->command);
             }
             break;
         case KeyAction::RoundOption:
-            m_target.SelectRoundOption(row->value + offset);
+            m_target.SelectRoundOption(row->mode + offset);
             break;
         case KeyAction::PageUp:
-            m_target.PageUpDown(true);
+            m_target.PageUpDown(PageDirection::Up);
             break;
         case KeyAction::PageDown:
-            m_target.PageUpDown(false);
+            m_target.PageUpDown(PageDirection::Down);
             break;
         case KeyAction::Exit:
             m_target.ExitPrompt();
@@ -152,10 +212,10 @@ void KeyboardMapping::Form_KeyUp(int KeyCode) {
     const auto code = static_cast<std::int16_t>(KeyCode);
     for (const ReleaseRow& row : kReleaseTable) {
         if (code >= row.first && code <= row.last) {
-            m_target.ShowButtonPressed(row.button + (code - row.first), false);
+            m_target.ShowButtonPressed(Following(row.button, code - row.first), false);
         }
     }
-    for (const int button : kAlwaysReleased) {
+    for (const CommandIndex button : kAlwaysReleased) {
         m_target.ShowButtonPressed(button, false);
     }
 }

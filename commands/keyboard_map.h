@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/vocabulary.h"
+
 namespace vantrel {
 
 inline constexpr int kShiftMask = 1;
@@ -12,14 +14,15 @@ inline constexpr int kAltMask = 4;
 class KeyboardTarget {
   public:
     virtual ~KeyboardTarget() = default;
-    virtual void theButton_Click(std::int16_t Index) = 0;
+    virtual void theButton_Click(CommandIndex Index) = 0;
     // Pressed look (single fixed frame) or rest look of a keypad button.
-    virtual void ShowButtonPressed(int index, bool pressed) = 0;
-    virtual bool UndoButtonEnabled() const = 0;
+    virtual void ShowButtonPressed(CommandIndex index, bool pressed) = 0;
+    // Whether there is something to undo, which the Undo key shows.
+    virtual bool UndoAvailable() const = 0;
     // The same as a click on RoundOpt(mode).
     virtual void SelectRoundOption(int mode) = 0;
-    virtual void PageUpDown(bool UpTrue) = 0;
-    virtual void CopyTapeImage(int Mode) = 0;
+    virtual void PageUpDown(PageDirection direction) = 0;
+    virtual void CopyTapeImage(TapeImageMode Mode) = 0;
     // Asks "Exit Vantrel Calculator" and closes the window on OK.
     virtual void ExitPrompt() = 0;
 };
@@ -30,7 +33,7 @@ class KeyboardMapping {
   public:
     explicit KeyboardMapping(KeyboardTarget& target) : m_target(target) {}
 
-    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_KeyDown(int KeyCode, int modifiers);
     // The modifier mask plays no part in a release.
     void Form_KeyUp(int KeyCode);
     // The window regained the focus: a key released while a modal box or another window had
@@ -38,7 +41,7 @@ class KeyboardMapping {
     void ForgetLastKey() { m_lastKeyCode = 0; }
 
   private:
-    void Run(int KeyCode, int Shift);
+    void Run(int KeyCode, int modifiers);
 
     KeyboardTarget& m_target;
     std::int16_t m_lastKeyCode = 0;

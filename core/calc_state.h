@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/vocabulary.h"
+
 namespace vantrel {
 
 // The registers that Undo copies back; the display text, the entry and the error flag are
@@ -13,7 +15,7 @@ struct Snapshot {
     double TotalValue = 0;
     double MulDivValue = 0;
     std::int32_t ItemCount = 0;
-    std::int16_t PendingOp = 0;
+    ArithmeticCode PendingOp = ArithmeticCode::Operand;
     double MemValue = 0;
     std::int32_t TapeLineCount = 0;
 };
@@ -29,7 +31,7 @@ struct CalcState {
     double TotalValue = 0;
     double MulDivValue = 0;
     std::int32_t ItemCount = 0;
-    std::int16_t PendingOp = 0;
+    ArithmeticCode PendingOp = ArithmeticCode::Operand;
     double MemValue = 0;
     bool ErrorState = false;
     std::string DisplayText;

@@ -10,6 +10,7 @@
 #include "core/indicators.h"
 #include "core/locale_separators.h"
 #include "core/ports.h"
+#include "core/vocabulary.h"
 
 namespace vantrel {
 
@@ -34,8 +35,12 @@ class Calculator {
     void StartEntry();
 
     void cmd_Input(std::string_view InputSTR, bool INSMode);
-    void DropLastChar();
-    void cmd_Operate(std::int16_t OpIndex);
+    // Any 16-bit value: one outside the operations only takes the snapshot and closes.
+    void cmd_Operate(OpIndex op);
+    // The Backspace key: the last character goes, and a separator left bare at the end too.
+    void Backspace();
+    // The New key: memory, registers, Undo and tape all cleared.
+    void New();
 
     void UndoLast();
     void SetUndoAvailable(bool Flag);
@@ -50,8 +55,6 @@ class Calculator {
     // Paste's last steps: show the value as a result and make it the operand. Returns false,
     // with nothing changed, when the display cannot show the value.
     bool TakePastedValue(double value);
-    // New clears the memory register before its Clear All.
-    void ClearMemoryRegister() { m_state.MemValue = 0; }
 
     // The display's text with its trailing blank; during a blink the text about to appear.
     const std::string& DisplayedText() const;
@@ -66,9 +69,15 @@ class Calculator {
     // Thrown inside an operation by any failing step; cmd_Operate turns it into the error state.
     struct Failure {};
 
+    // Runs `step`; false when it failed the way an operation can fail: a value that cannot be
+    // shown or calculated (Failure), a full tape (std::overflow_error) or no memory left. Any
+    // other exception is a fault of the program and goes on to the caller.
+    static bool Completes(const std::function<void()>& step);
+
     std::string Format(double value, View view) const;
-    double Calculate(double Acc, double Operand, int Code, bool DoRound) const;
+    double Calculate(double Acc, double Operand, ArithmeticCode Code, bool DoRound) const;
     double RoundBySelectedMode(double value) const;
+    double Rounded(double value) const;
     void WriteTapeLine(double Value, TapeOp Code);
     void ShowResult(double Value);
     void ShowMemoryLabel(double value);
@@ -76,17 +85,20 @@ class Calculator {
     void TakeSnapshot();
     void EnterErrorState();
 
-    void AddOrSubtract(std::int16_t opIndex);
-    void DivideOrMultiply(std::int16_t opIndex);
+    void RunOperation(OpIndex op);
+    bool Pending() const { return m_state.PendingOp != ArithmeticCode::Operand; }
+    void AddOrSubtract(OpIndex op);
+    void DivideOrMultiply(OpIndex op);
     void Percent();
     void Total();
     void MemoryRestore();
-    void MemoryAddOrSubtract(std::int16_t opIndex);
+    void MemoryAddOrSubtract(OpIndex op);
     void ClearAllRegisters();
     void MemoryClear();
     void ClearEntry();
     double CompletePendingOperation();
 
+    void DropLastChar();
     bool ShowEntry(const std::string& Text, bool pushed);
     void ResetEntry();
     void RefuseKey();

@@ -1,80 +1,69 @@
 #include <cmath>
-#include <exception>
 #include <limits>
+#include <new>
+#include <stdexcept>
 
 #include "core/calculator.h"
 #include "core/decimal_arithmetic.h"
 #include "core/rounding.h"
 #include "core/tape_line.h"
+#include "core/vocabulary.h"
 
 namespace vantrel {
-namespace {
 
-enum OpIndex : std::int16_t {
-    kSubtract = 1,
-    kAdd = 2,
-    kDivide = 3,
-    kMultiply = 4,
-    kPercent = 5,
-    kTotal = 6,
-    kMemoryRestore = 7,
-    kMemorySubtract = 8,
-    kMemoryAdd = 9,
-    kClearAll = 10,
-    kMemoryClear = 11,
-    kClear = 12,
-};
-
-enum ArithmeticCode { kOperandOnly = 0, kMinus = 1, kPlus = 2, kQuotient = 3, kProduct = 4 };
-
-}  // namespace
-
-void Calculator::cmd_Operate(std::int16_t OpIndex) {
-    if (OpIndex != kClear) {
+void Calculator::cmd_Operate(OpIndex op) {
+    if (op != OpIndex::Clear) {
         TakeSnapshot();
     }
-    try {
-        switch (OpIndex) {
-            case kSubtract:
-            case kAdd:
-                AddOrSubtract(OpIndex);
-                break;
-            case kDivide:
-            case kMultiply:
-                DivideOrMultiply(OpIndex);
-                break;
-            case kPercent:
-                Percent();
-                break;
-            case kTotal:
-                Total();
-                break;
-            case kMemoryRestore:
-                MemoryRestore();
-                break;
-            case kMemorySubtract:
-            case kMemoryAdd:
-                MemoryAddOrSubtract(OpIndex);
-                break;
-            case kClearAll:
-                ClearAllRegisters();
-                break;
-            case kMemoryClear:
-                MemoryClear();
-                break;
-            case kClear:
-                ClearEntry();
-                break;
-            default:
-                break;
-        }
-    } catch (const Failure&) {
-        return EnterErrorState();
-    } catch (const std::exception&) {
+    if (!Completes([&] { RunOperation(op); })) {
         return EnterErrorState();
     }
     ResetEntry();
     ShowCounterLabel();
+}
+
+void Calculator::RunOperation(OpIndex op) {
+    switch (op) {
+        case OpIndex::Subtract:
+        case OpIndex::Add:
+            return AddOrSubtract(op);
+        case OpIndex::Divide:
+        case OpIndex::Multiply:
+            return DivideOrMultiply(op);
+        case OpIndex::Percent:
+            return Percent();
+        case OpIndex::Total:
+            return Total();
+        case OpIndex::MemoryRestore:
+            return MemoryRestore();
+        case OpIndex::MemorySubtract:
+        case OpIndex::MemoryAdd:
+            return MemoryAddOrSubtract(op);
+        case OpIndex::ClearAll:
+            return ClearAllRegisters();
+        case OpIndex::MemoryClear:
+            return MemoryClear();
+        case OpIndex::Clear:
+            return ClearEntry();
+    }
+}
+
+bool Calculator::Completes(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const Failure&) {
+    } catch (const std::overflow_error&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return false;
+}
+
+void Calculator::New() {
+    m_state.MemValue = 0;
+    cmd_Operate(OpIndex::ClearAll);
+    SetUndoAvailable(false);
+    m_ports.tape.ClearAll();
 }
 
 void Calculator::TakeSnapshot() {
@@ -87,28 +76,26 @@ void Calculator::TakeSnapshot() {
 void Calculator::EnterErrorState() {
     m_state.ErrorState = true;
     m_indicators.ShowErrorText();
-    try {
-        m_ports.tape.AddDataLine("-Error-", TapeOpError, false);
-    } catch (const std::exception&) {
-        // A tape too full for the error line still leaves the calculator in its error state.
-    }
+    // A tape too full for the error line still leaves the calculator in its error state.
+    Completes([this] { m_ports.tape.AddDataLine(kErrorLineText, TapeOpError, false); });
 }
 
-double Calculator::Calculate(double Acc, double Operand, int Code, bool DoRound) const {
+double Calculator::Calculate(double Acc, double Operand, ArithmeticCode Code, bool DoRound) const {
     std::optional<double> result;
     switch (Code) {
-        case kMinus:
+        case ArithmeticCode::Subtract:
             result = DecimalSubtract(Acc, Operand);
             break;
-        case kPlus:
+        case ArithmeticCode::Add:
             result = DecimalAdd(Acc, Operand);
             break;
-        case kQuotient:
+        case ArithmeticCode::Divide:
             result = Acc / Operand;
             break;
-        case kProduct:
+        case ArithmeticCode::Multiply:
             result = Acc * Operand;
             break;
+        case ArithmeticCode::Operand:
         default:
             result = Operand;
             break;
@@ -123,32 +110,33 @@ double Calculator::RoundBySelectedMode(double value) const {
     return RoundByMode(value, SelectedRoundOption());
 }
 
+// Code 0 of Calculate: a single value rounded, and a failure if it is not finite.
+double Calculator::Rounded(double value) const {
+    return Calculate(0, value, ArithmeticCode::Operand, true);
+}
+
 void Calculator::WriteTapeLine(double Value, TapeOp Code) {
-    if (Code == TapeOpError) {
-        m_ports.tape.AddDataLine("-Error-", TapeOpError, false);
-        return;
-    }
     m_ports.tape.AddDataLine(Format(Value, View::Tape), Code, Value >= 0);
 }
 
 double Calculator::CompletePendingOperation() {
     m_state.CurValue = Calculate(m_state.MulDivValue, m_state.CurValue, m_state.PendingOp, true);
-    m_state.PendingOp = 0;
+    m_state.PendingOp = ArithmeticCode::Operand;
     return m_state.CurValue;
 }
 
-void Calculator::AddOrSubtract(std::int16_t opIndex) {
+void Calculator::AddOrSubtract(OpIndex op) {
     CalcState& s = m_state;
-    if (s.PendingOp == 0) {
-        s.CurValue = Calculate(0, s.CurValue, kOperandOnly, true);
-        s.TotalValue = Calculate(s.TotalValue, s.CurValue, opIndex, true);
+    if (!Pending()) {
+        s.CurValue = Rounded(s.CurValue);
+        s.TotalValue = Calculate(s.TotalValue, s.CurValue, ArithmeticOf(op), true);
         s.ShownValue = s.TotalValue;
     } else {
         WriteTapeLine(s.CurValue, TapeOpEquals);
         s.ShownValue = CompletePendingOperation();
-        s.TotalValue = Calculate(s.TotalValue, s.CurValue, opIndex, true);
+        s.TotalValue = Calculate(s.TotalValue, s.CurValue, ArithmeticOf(op), true);
     }
-    WriteTapeLine(s.CurValue, static_cast<TapeOp>(opIndex));
+    WriteTapeLine(s.CurValue, TapeOpOf(op));
     ShowResult(s.ShownValue);
     if (s.ItemCount == std::numeric_limits<std::int32_t>::max()) {
         throw Failure{};
@@ -156,22 +144,22 @@ void Calculator::AddOrSubtract(std::int16_t opIndex) {
     ++s.ItemCount;
 }
 
-void Calculator::DivideOrMultiply(std::int16_t opIndex) {
+void Calculator::DivideOrMultiply(OpIndex op) {
     CalcState& s = m_state;
-    WriteTapeLine(s.ShownValue, static_cast<TapeOp>(opIndex));
+    WriteTapeLine(s.ShownValue, TapeOpOf(op));
     s.MulDivValue = Calculate(s.MulDivValue, s.ShownValue, s.PendingOp, false);
     s.CurValue = s.MulDivValue;
-    s.PendingOp = opIndex;
+    s.PendingOp = ArithmeticOf(op);
     ShowResult(s.CurValue);
 }
 
 void Calculator::Percent() {
     CalcState& s = m_state;
-    if (s.PendingOp == 0) {
+    if (!Pending()) {
         WriteTapeLine(s.TotalValue, TapeOpPercent);
         WriteTapeLine(s.CurValue, TapeOpEquals);
-        s.CurValue = Calculate(0, Calculate(s.TotalValue, s.CurValue, kProduct, false) / 100,
-                               kOperandOnly, true);
+        s.CurValue =
+            Rounded(Calculate(s.TotalValue, s.CurValue, ArithmeticCode::Multiply, false) / 100);
         WriteTapeLine(s.CurValue, TapeOpValue);
     } else {
         s.CurValue = s.CurValue / 100;
@@ -182,7 +170,7 @@ void Calculator::Percent() {
 
 void Calculator::Total() {
     CalcState& s = m_state;
-    if (s.PendingOp != 0) {
+    if (Pending()) {
         WriteTapeLine(s.CurValue, TapeOpEquals);
         s.ShownValue = CompletePendingOperation();
         WriteTapeLine(s.CurValue, TapeOpValue);
@@ -193,7 +181,7 @@ void Calculator::Total() {
         throw Failure{};
     }
     WriteTapeLine(s.TotalValue, TotalCode(s.ItemCount));
-    s.CurValue = Calculate(0, s.TotalValue, kOperandOnly, true);
+    s.CurValue = Rounded(s.TotalValue);
     s.ShownValue = s.CurValue;
     s.TotalValue = 0;
     s.ItemCount = 0;
@@ -202,29 +190,29 @@ void Calculator::Total() {
 
 void Calculator::MemoryRestore() {
     CalcState& s = m_state;
-    s.CurValue = Calculate(0, s.MemValue, kOperandOnly, true);
+    s.CurValue = Rounded(s.MemValue);
     s.ShownValue = s.CurValue;
     WriteTapeLine(s.CurValue, TapeOpMemoryRecall);
     ShowResult(s.CurValue);
 }
 
-void Calculator::MemoryAddOrSubtract(std::int16_t opIndex) {
+void Calculator::MemoryAddOrSubtract(OpIndex op) {
     CalcState& s = m_state;
-    const int code = opIndex - kMemoryRestore;
+    const ArithmeticCode code = MemoryArithmeticOf(op);
     double memory = 0;
-    if (s.PendingOp != 0) {
+    if (Pending()) {
         WriteTapeLine(s.CurValue, TapeOpEquals);
         CompletePendingOperation();
         memory = Calculate(s.MemValue, s.CurValue, code, true);
         s.ShownValue = s.CurValue;
     } else {
-        s.ShownValue = Calculate(0, s.ShownValue, kOperandOnly, true);
+        s.ShownValue = Rounded(s.ShownValue);
         memory = Calculate(s.MemValue, s.ShownValue, code, true);
         s.CurValue = s.ShownValue;
     }
     ShowMemoryLabel(memory);
     s.MemValue = memory;
-    WriteTapeLine(s.CurValue, static_cast<TapeOp>(opIndex - 3));
+    WriteTapeLine(s.CurValue, TapeOpOf(op));
     ShowResult(s.CurValue);
 }
 
@@ -235,7 +223,7 @@ void Calculator::ClearAllRegisters() {
     s.ShownValue = 0;
     s.TotalValue = 0;
     s.MulDivValue = 0;
-    s.PendingOp = 0;
+    s.PendingOp = ArithmeticCode::Operand;
     s.ItemCount = 0;
     s.ErrorState = false;
     WriteTapeLine(0, TapeOpClearAll);

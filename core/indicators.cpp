@@ -1,5 +1,7 @@
 #include "core/indicators.h"
 
+#include "core/tape_line.h"
+
 namespace vantrel {
 
 void Indicators::BeginBlink(Ink ink) {
@@ -28,7 +30,8 @@ void Indicators::ShowEntryText(const std::string& text) {
 
 void Indicators::ShowErrorText() {
     CancelBlink();
-    SetCaption("-Error- ");
+    // A label's text ends in a blank, as every number put into one does.
+    SetCaption(std::string(kErrorLineText) + " ");
 }
 
 void Indicators::SetCaption(const std::string& text) {

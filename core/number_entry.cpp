@@ -116,6 +116,14 @@ void Calculator::DropLastChar() {
     }
 }
 
+void Calculator::Backspace() {
+    DropLastChar();
+    if (m_state.EntryText.ends_with(m_separators.decimal)) {
+        DropLastChar();
+    }
+    cmd_Input("", false);
+}
+
 void Calculator::ResetEntry() {
     m_state.EntryText = "0";
     m_state.EntryPushed = false;

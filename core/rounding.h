@@ -1,12 +1,8 @@
 #pragma once
 
-namespace vantrel {
+#include "core/vocabulary.h"
 
-// Rounding/input modes, the index of the selected option button.
-inline constexpr int kIntegerMode = 0;
-inline constexpr int kAutoAdd2Mode = 5;
-inline constexpr int kFloatingPointMode = 6;
-inline constexpr int kRoundModeCount = 7;
+namespace vantrel {
 
 // Decimals that the display and tape views always show in the mode.
 int FixedDecimals(int mode);

@@ -52,6 +52,9 @@ constexpr int TotalItemCount(TapeOp op) {
     return LineCode(op) - LineCode(TapeOpTotalBase);
 }
 
+// The text of every error line.
+inline constexpr std::string_view kErrorLineText = "-Error-";
+
 // One line as stored: the amount exactly as it is to be shown, its code and its ink flag
 // (false draws it in red).
 struct TapeLine {

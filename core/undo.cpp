@@ -1,5 +1,3 @@
-#include <exception>
-
 #include "core/calculator.h"
 #include "core/rounding.h"
 
@@ -14,11 +12,8 @@ void Calculator::SetUndoAvailable(bool Flag) {
 // again in Floating Point, and only a failure there ends the undo with the error beep.
 bool Calculator::RunUndoStep(const std::function<void()>& step) {
     for (;;) {
-        try {
-            step();
+        if (Completes(step)) {
             return true;
-        } catch (const Failure&) {
-        } catch (const std::exception&) {
         }
         if (SelectedRoundOption() == kFloatingPointMode) {
             m_ports.tones.ErrorBeep();

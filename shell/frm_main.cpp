@@ -50,24 +50,22 @@ FrmMain::FrmMain(FrmMainOptions options)
     : m_layout(DesignControls()),
       m_client(CreateClient(*this)),
       m_labels(CreateDisplayLabels(*m_client)),
-      m_roundOpt(*m_client, [this](int index) { m_calculator.RoundOpt_Click(index); }),
-      m_keypad(*m_client, [this](std::int16_t index) { theButton_Click(index); }),
+      m_roundOpt(*m_client, [this](int index) { m_machine.Calc().RoundOpt_Click(index); }),
+      m_keypad(*m_client, [this](CommandIndex index) { theButton_Click(index); }),
       m_tape(CreateTape(*m_client)),
       m_printers(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
       m_timer(*this),
       m_menus(*menuBar(), *this),
       m_display(m_labels, m_keypad, m_menus, m_roundOpt),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
-      m_calculator({m_display, m_timer, *m_tones, *m_tape}, SystemSeparators()),
-      m_dispatcher(m_calculator, *m_tape, m_clipboard, *this, *m_tones),
-      m_keyboard(*this),
+      m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
       m_settingsFile(SettingsFilePath()),
-      m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_keyboard)) {
+      m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_machine.Keyboard())) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Vantrel Calculator"));
     // The icon's picture loads once the window is on screen; showing the window needs none.
     QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
-    connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_calculator.Timer1_Timer(); });
+    connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_machine.Calc().Timer1_Timer(); });
     connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
     m_tape->SetPrinterName(m_printers.Current());
     Form_Load(options.twipsPerPixel);
@@ -79,12 +77,11 @@ FrmMain::~FrmMain() {
 
 // The locale's separators were read when the calculator was made, before this.
 void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
-    m_calculator.ShowEmptyMemory();
-    m_calculator.StartEntry();
+    m_machine.Start();
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
     LoadSettings();
     FillPrinterMenu();
-    m_messageHook.HookWindow({m_calculator, m_tape->Store(), m_labels, m_display});
+    m_messageHook.HookWindow({m_machine.Calc(), m_tape->Store(), m_labels, m_display});
 }
 
 void FrmMain::Form_Unload() {
@@ -108,7 +105,8 @@ void FrmMain::ScaleLayout(int twipsPerPixel) {
 }
 
 void FrmMain::SetStdHeight() {
-    resize(width(), PixelsY(StdWindowHeight(Measures(), ControlTwips(KeyName(0)))));
+    resize(width(), PixelsY(StdWindowHeight(Measures(),
+                                            ControlTwips(KeyName(ValueOf(CommandIndex::Digit0))))));
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
@@ -151,7 +149,7 @@ void FrmMain::SaveSettings() const {
 
 void FrmMain::ApplySettings(const WindowSettings& settings) {
     if (m_roundOpt.Selected() != settings.RoundOption) {
-        m_calculator.RoundOpt_Click(settings.RoundOption);
+        m_machine.Calc().RoundOpt_Click(settings.RoundOption);
     }
     if (settings.Height > 0) {
         resize(width(), PixelsY(settings.Height));
@@ -213,7 +211,7 @@ void FrmMain::CentreWithFrame() {
 WindowSettings FrmMain::CurrentSettings() const {
     return {.ShowTape = m_tapeShown,
             .AlwaysOnTop = m_menus.OnTopChecked(),
-            .RoundOption = m_calculator.SelectedRoundOption(),
+            .RoundOption = m_machine.Calc().SelectedRoundOption(),
             .Height = height() * m_layout.TwipsPerPixelY(),
             .Top = y() * m_layout.TwipsPerPixelY(),
             .Left = x() * m_layout.TwipsPerPixelX(),
@@ -261,27 +259,19 @@ void FrmMain::ToggleTapeShown() {
     ApplyTapeVisibility();
 }
 
-void FrmMain::theButton_Click(std::int16_t Index) {
-    m_dispatcher.theButton_Click(Index);
+void FrmMain::theButton_Click(CommandIndex Index) {
+    m_machine.theButton_Click(Index);
 }
 
-void FrmMain::ShowButtonPressed(int index, bool pressed) {
+void FrmMain::ShowButtonPressed(CommandIndex index, bool pressed) {
     m_keypad.ShowButtonPressed(index, pressed);
 }
 
-bool FrmMain::UndoButtonEnabled() const {
-    return m_keypad.UndoEnabled();
+void FrmMain::PageUpDown(PageDirection direction) {
+    m_tape->PageUpDown(direction);
 }
 
-void FrmMain::SelectRoundOption(int mode) {
-    m_calculator.RoundOpt_Click(mode);
-}
-
-void FrmMain::PageUpDown(bool UpTrue) {
-    m_tape->PageUpDown(UpTrue);
-}
-
-void FrmMain::CopyTapeImage(int Mode) {
+void FrmMain::CopyTapeImage(TapeImageMode Mode) {
     vantrel::CopyTapeImage(*m_tape, m_clipboard, Mode);
 }
 

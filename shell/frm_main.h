@@ -5,12 +5,10 @@
 #include <memory>
 #include <optional>
 
+#include "commands/adding_machine.h"
 #include "commands/command_ports.h"
-#include "commands/dispatcher.h"
-#include "commands/keyboard_map.h"
 #include "commands/qt/main_menus.h"
 #include "commands/qt/qt_clipboard.h"
-#include "core/calculator.h"
 #include "shell/blink_timer.h"
 #include "shell/dbus/message_hook.h"
 #include "shell/display_labels.h"
@@ -36,9 +34,9 @@ struct FrmMainOptions {
     std::unique_ptr<PrinterList> printers;
 };
 
-// The main window "Vantrel Calculator". It owns the controls, the calculator and the command
-// road to it, and hands every event on; the rules live in the parts it owns.
-class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, public MenuTarget {
+// The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
+// every event on; the rules live in the parts it owns.
+class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     Q_OBJECT
 
   public:
@@ -51,14 +49,12 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     bool TapeShown() const { return m_tapeShown; }
 
     void ToggleTapeShown() override;
-
-    void theButton_Click(std::int16_t Index) override;
-    void ShowButtonPressed(int index, bool pressed) override;
-    bool UndoButtonEnabled() const override;
-    void SelectRoundOption(int mode) override;
-    void PageUpDown(bool UpTrue) override;
-    void CopyTapeImage(int Mode) override;
+    void ShowButtonPressed(CommandIndex index, bool pressed) override;
+    void PageUpDown(PageDirection direction) override;
+    void CopyTapeImage(TapeImageMode Mode) override;
     void ExitPrompt() override;
+
+    void theButton_Click(CommandIndex Index) override;
 
     void m_Exit_Click() override;
     void m_Prn_Click(std::int16_t Index) override;
@@ -106,9 +102,7 @@ class FrmMain : public QMainWindow, public WindowPort, public KeyboardTarget, pu
     WindowDisplay m_display;
     QtClipboard m_clipboard;
     std::unique_ptr<TonePort> m_tones;
-    Calculator m_calculator;
-    Dispatcher m_dispatcher;
-    KeyboardMapping m_keyboard;
+    AddingMachine m_machine;
     bool m_tapeShown = true;
     MessageHook m_messageHook;
     const QString m_settingsFile;

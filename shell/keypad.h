@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <functional>
+
+#include "core/vocabulary.h"
 
 class QWidget;
 
@@ -10,25 +11,21 @@ namespace vantrel {
 
 class KeypadButton;
 
-// The control array theButton (31 picture keys) and the two hidden pictures Picture1(0) and
-// Picture1(1) that hold the Undo key's unavailable and available faces.
+// The control array theButton: the 31 picture keys, with the Undo key showing one of its two
+// faces as Undo is available or not.
 class Keypad {
   public:
-    static constexpr int kKeyCount = 31;
-    static constexpr std::int16_t kUndoKey = 30;
+    Keypad(QWidget& parent, std::function<void(CommandIndex)> theButton_Click);
 
-    Keypad(QWidget& parent, std::function<void(std::int16_t)> theButton_Click);
-
-    KeypadButton& Button(int index) const { return *m_theButton.at(index); }
     // The pressed look (single fixed frame) or the rest look; an unknown index is ignored.
-    void ShowButtonPressed(int index, bool pressed) const;
+    void ShowButtonPressed(CommandIndex index, bool pressed) const;
     // The Undo key's picture and enabled state.
     void ShowUndoAvailable(bool available) const;
-    bool UndoEnabled() const;
 
   private:
-    std::array<KeypadButton*, kKeyCount> m_theButton{};
-    std::array<QWidget*, 2> m_Picture1{};
+    KeypadButton& Button(CommandIndex index) const;
+
+    std::array<KeypadButton*, kCommandCount> m_theButton{};
 };
 
 }  // namespace vantrel

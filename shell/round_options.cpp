@@ -46,13 +46,13 @@ RoundOptPanel::RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_
 }
 
 void RoundOptPanel::Select(int index) const {
-    if (index >= 0 && index < kOptionCount) {
+    if (index >= 0 && index < kRoundModeCount) {
         m_RoundOpt[index]->setChecked(true);
     }
 }
 
 int RoundOptPanel::Selected() const {
-    for (int index = 0; index < kOptionCount; ++index) {
+    for (int index = 0; index < kRoundModeCount; ++index) {
         if (m_RoundOpt[index]->isChecked()) {
             return index;
         }

@@ -3,6 +3,8 @@
 #include <array>
 #include <functional>
 
+#include "core/vocabulary.h"
+
 class QRadioButton;
 class QWidget;
 
@@ -12,8 +14,6 @@ namespace vantrel {
 // and the caption label above each.
 class RoundOptPanel {
   public:
-    static constexpr int kOptionCount = 7;
-
     RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_Click);
 
     // Shows `index` selected without running its click; an unknown index is ignored.
@@ -23,7 +23,7 @@ class RoundOptPanel {
     QRadioButton& Option(int index) const { return *m_RoundOpt.at(index); }
 
   private:
-    std::array<QRadioButton*, kOptionCount> m_RoundOpt{};
+    std::array<QRadioButton*, kRoundModeCount> m_RoundOpt{};
 };
 
 }  // namespace vantrel

@@ -4,12 +4,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "core/vocabulary.h"
+
 namespace vantrel {
 
 namespace {
 
 constexpr char kSection[] = "Calculator";
-constexpr int kRoundOptionCount = 7;
 
 QString BoolText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
@@ -34,7 +35,7 @@ int ReadInt(const QSettings& store, const QString& key, int fallback) {
 
 int ReadRoundOption(const QSettings& store, int fallback) {
     const int option = ReadInt(store, QStringLiteral("RoundOption"), fallback);
-    return option >= 0 && option < kRoundOptionCount ? option : fallback;
+    return option >= 0 && option < kRoundModeCount ? option : fallback;
 }
 
 }  // namespace

@@ -5,12 +5,12 @@
 
 namespace vantrel {
 
-void CopyTapeImage(CalcTape& tape, QtClipboard& clipboard, int Mode) {
+void CopyTapeImage(CalcTape& tape, QtClipboard& clipboard, TapeImageMode Mode) {
     // A hidden tape stays hidden afterwards, so its visibility keeps agreeing with the Show
     // Tape check mark.
     const bool wasHidden = tape.isHidden();
     tape.hide();
-    const QImage image = tape.GetTapeImage(Mode);
+    const QImage image = tape.GetTapeImage(ValueOf(Mode));
     tape.setHidden(wasHidden);
     clipboard.SetImage(image);
 }

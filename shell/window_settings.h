@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/vocabulary.h"
+
 namespace vantrel {
 
 // The user choices the window puts into effect together. Window measures are in twips;
@@ -10,7 +12,7 @@ namespace vantrel {
 struct WindowSettings {
     bool ShowTape = true;
     bool AlwaysOnTop = true;
-    int RoundOption = 6;
+    int RoundOption = kFloatingPointMode;
     int Height = -1;
     int Top = -1;
     int Left = -1;

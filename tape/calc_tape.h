@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/ports.h"
+#include "core/vocabulary.h"
 #include "tape/qt_tape_canvas.h"
 #include "tape/tape_geometry.h"
 #include "tape/tape_line_store.h"
@@ -39,7 +40,7 @@ class CalcTape : public QWidget, public TapePort {
     void Redraw(bool LastCalc);
     void MyCLS();
     void UpdateScroll();
-    void PageUpDown(bool UpTrue);
+    void PageUpDown(PageDirection direction);
     float FontSize() const;
     void SetFontSize(float vNewValue);
     // 1 the whole tape, 2 the lines in view, 3 the last calculation; a null image for any

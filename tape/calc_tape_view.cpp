@@ -111,12 +111,13 @@ void CalcTape::UpdateScroll() {
     VScroll1_Change();
 }
 
-void CalcTape::PageUpDown(bool UpTrue) {
+void CalcTape::PageUpDown(PageDirection direction) {
     const std::int64_t page = RoundHalfEven(surfaceHeight() / m_metrics.LineHeight - 1);
     const std::int64_t position = m_vScroll->value();
     const std::int64_t maximum = m_vScroll->maximum();
-    const std::int64_t wanted =
-        UpTrue ? std::max<std::int64_t>(position - page, 0) : std::min(position + page, maximum);
+    const std::int64_t wanted = direction == PageDirection::Up
+                                    ? std::max<std::int64_t>(position - page, 0)
+                                    : std::min(position + page, maximum);
     {
         const QSignalBlocker blocker(m_vScroll);
         m_vScroll->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, 0, maximum)));

@@ -26,8 +26,7 @@ void DrawEdge(QPainter& painter, const QRect& r, const QColor& topLeft, const QC
 
 }  // namespace
 
-KeypadButton::KeypadButton(std::int16_t index, QWidget* parent)
-    : QAbstractButton(parent), m_index(index) {
+KeypadButton::KeypadButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 

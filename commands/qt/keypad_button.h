@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <cstdint>
 
 #include "commands/qt/svg_face.h"
 
@@ -14,9 +13,8 @@ class KeypadButton : public QAbstractButton {
     Q_OBJECT
 
   public:
-    KeypadButton(std::int16_t index, QWidget* parent);
+    explicit KeypadButton(QWidget* parent);
 
-    std::int16_t Index() const { return m_index; }
     void SetFace(const QString& path);
     QString Face() const { return m_face.Path(); }
 
@@ -34,7 +32,6 @@ class KeypadButton : public QAbstractButton {
   private:
     void DrawFrame(QPainter& painter) const;
 
-    std::int16_t m_index;
     SvgFace m_face;
     bool m_pressedLook = false;
 };

@@ -8,13 +8,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::int16_t kNew = 29;
-constexpr std::int16_t kPrintTape = 28;
-constexpr std::int16_t kCopy = 23;
-constexpr std::int16_t kPaste = 24;
-constexpr std::int16_t kUndo = 30;
-constexpr std::int16_t kShowHideTape = 25;
-
 QMenu* AddMenu(QMenuBar& bar, const char* name, const QString& caption) {
     QMenu* menu = bar.addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
@@ -45,7 +38,7 @@ QAction* MainMenus::AddEntry(QMenu& menu, const char* name, const QString& capti
 }
 
 QAction* MainMenus::AddKeyEntry(QMenu& menu, const char* name, const QString& caption,
-                                std::int16_t index) {
+                                CommandIndex index) {
     QAction* action = AddEntry(menu, name, caption);
     QObject::connect(action, &QAction::triggered,
                      [this, index] { m_target.theButton_Click(index); });
@@ -58,8 +51,8 @@ void MainMenus::AddSeparator(QMenu& menu, const char* name) {
 
 void MainMenus::BuildFileMenu(QMenuBar& bar) {
     QMenu* file = AddMenu(bar, "m_File", QStringLiteral("&File"));
-    AddKeyEntry(*file, "m_New", QStringLiteral("New    (Ctrl+N)"), kNew);
-    AddKeyEntry(*file, "m_Print", QStringLiteral("Print    (Ctrl+P)"), kPrintTape);
+    AddKeyEntry(*file, "m_New", QStringLiteral("New    (Ctrl+N)"), CommandIndex::New);
+    AddKeyEntry(*file, "m_Print", QStringLiteral("Print    (Ctrl+P)"), CommandIndex::PrintTape);
     m_PSelect = AddSubmenu(*file, "m_PSelect", QStringLiteral("Select Printer"));
     AddPrinterEntries();
     AddSeparator(*file, "m_1");
@@ -85,19 +78,19 @@ void MainMenus::AddPrinterEntries() {
 
 void MainMenus::BuildEditMenu(QMenuBar& bar) {
     QMenu* edit = AddMenu(bar, "m_Edit", QStringLiteral("&Edit"));
-    AddKeyEntry(*edit, "m_Copy", QStringLiteral("Copy    (Ctrl+C)"), kCopy);
-    AddKeyEntry(*edit, "m_Paste", QStringLiteral("Paste    (Ctrl+V)"), kPaste);
+    AddKeyEntry(*edit, "m_Copy", QStringLiteral("Copy    (Ctrl+C)"), CommandIndex::Copy);
+    AddKeyEntry(*edit, "m_Paste", QStringLiteral("Paste    (Ctrl+V)"), CommandIndex::Paste);
     AddSeparator(*edit, "m_2");
     m_TapeCopy = AddSubmenu(*edit, "m_TapeCopy", QStringLiteral("Tape Copy"));
-    const auto addCopy = [this](const char* name, const QString& caption, int mode) {
+    const auto addCopy = [this](const char* name, const QString& caption, TapeImageMode mode) {
         QObject::connect(AddEntry(*m_TapeCopy, name, caption), &QAction::triggered,
                          [this, mode] { m_target.CopyTapeImage(mode); });
     };
-    addCopy("m_CopyAll", QStringLiteral("Copy All    (Ctrl+Alt+C)"), 1);
-    addCopy("m_CopyVisible", QStringLiteral("Copy Visible"), 2);
-    addCopy("m_CopyLast", QStringLiteral("Last Calculation"), 3);
+    addCopy("m_CopyAll", QStringLiteral("Copy All    (Ctrl+Alt+C)"), TapeImageMode::WholeTape);
+    addCopy("m_CopyVisible", QStringLiteral("Copy Visible"), TapeImageMode::VisibleLines);
+    addCopy("m_CopyLast", QStringLiteral("Last Calculation"), TapeImageMode::LastCalculation);
     AddSeparator(*edit, "m_21");
-    m_Undo = AddKeyEntry(*edit, "m_Undo", QStringLiteral("Undo    (Ctrl+Z)"), kUndo);
+    m_Undo = AddKeyEntry(*edit, "m_Undo", QStringLiteral("Undo    (Ctrl+Z)"), CommandIndex::Undo);
     m_Undo->setEnabled(false);
 }
 
@@ -115,7 +108,7 @@ void MainMenus::BuildOptionsMenu(QMenuBar& bar) {
     // (the error state), so the entry's own toggle is taken back first.
     QObject::connect(m_ShowTape, &QAction::triggered, [this](bool checked) {
         m_ShowTape->setChecked(!checked);
-        m_target.theButton_Click(kShowHideTape);
+        m_target.theButton_Click(CommandIndex::ShowHideTape);
     });
     AddSeparator(*options, "m_12");
     QObject::connect(AddEntry(*options, "m_SaveSettings", QStringLiteral("Save Settings")),

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/vocabulary.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -15,8 +17,9 @@ namespace vantrel {
 class MenuTarget {
   public:
     virtual ~MenuTarget() = default;
-    virtual void theButton_Click(std::int16_t Index) = 0;
-    virtual void CopyTapeImage(int Mode) = 0;
+    virtual void theButton_Click(CommandIndex Index) = 0;
+    virtual void CopyTapeImage(TapeImageMode Mode) = 0;
+    // The handlers of the other entries are named after the entry, m_<entry>_Click.
     // File > Exit: closes the window at once, without a question.
     virtual void m_Exit_Click() = 0;
     // File > Select Printer, entry `Index`; its check mark is left as it was.
@@ -57,7 +60,7 @@ class MainMenus {
     void BuildOptionsMenu(QMenuBar& bar);
     void BuildHelpMenu(QMenuBar& bar);
     QAction* AddEntry(QMenu& menu, const char* name, const QString& caption);
-    QAction* AddKeyEntry(QMenu& menu, const char* name, const QString& caption, std::int16_t index);
+    QAction* AddKeyEntry(QMenu& menu, const char* name, const QString& caption, CommandIndex index);
     void AddSeparator(QMenu& menu, const char* name);
     void AddPrinterEntries();
 

@@ -53,7 +53,7 @@ int CalculatorService::Tavrin_INPUT(uint wParam, uint lParam) {
 
 int CalculatorService::Tavrin_OPERATE(uint wParam, uint /*lParam*/) {
     // Only the low 16 bits carry the index, in two's complement.
-    m_calculator.cmd_Operate(static_cast<std::int16_t>(wParam & 0xFFFFu));
+    m_calculator.cmd_Operate(static_cast<OpIndex>(static_cast<std::int16_t>(wParam & 0xFFFFu)));
     AnnounceChanges();
     return 0;
 }

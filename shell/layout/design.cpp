@@ -16,48 +16,35 @@ constexpr TwipsRect SmallKey(double left, double top) {
     return {left, top, kKey, kSmallKeyHeight};
 }
 
-constexpr std::array<KeyDesign, 31> kKeypad{{
-    {0, Key(810, 3480), "", "0"},
-    {1, Key(810, 2880), "", "1"},
-    {2, Key(1410, 2880), "", "2"},
-    {3, Key(2010, 2880), "", "3"},
-    {4, Key(810, 2280), "", "4"},
-    {5, Key(1410, 2280), "", "5"},
-    {6, Key(2010, 2280), "", "6"},
-    {7, Key(810, 1680), "", "7"},
-    {8, Key(1410, 1680), "", "8"},
-    {9, Key(2010, 1680), "", "9"},
-    {10, Key(90, 1680), "Clear All (Ctrl+Del)", "Clear All"},
-    {11, Key(90, 2280), "Memory Clear (Shift+Del)", "Memory Clear"},
-    {12, Key(90, 2880), "Clear (Del)", "Clear"},
-    {13, Key(90, 3480), "Backspace", "Backspace"},
-    {14, Key(2730, 1680), "Subtract", "Subtract"},
-    {15, {2730, 2280, kKey, 1770}, "Add", "Add"},
-    {16, Key(3330, 1680), "Divide", "Divide"},
-    {17, Key(3330, 2280), "Multply", "Multiply"},
-    {18, Key(3330, 2880), "PerCent", "Percent"},
-    {19, {3330, 3480, 1170, kKey}, "Total (Enter)", "Total"},
-    {20, Key(3930, 1680), "Memory Restore (Shift+Enter)", "Memory Restore"},
-    {21, Key(3930, 2280), "Memory Subtract (Shift+ \"-\")", "Memory Subtract"},
-    {22, Key(3930, 2880), "Memory Add (Shit+ \"+\")", "Memory Add"},
-    {23, SmallKey(2730, 1080), "Copy (Ctrl+C)", "Copy"},
-    {24, SmallKey(3330, 1080), "Paste (Ctrl+V)", "Paste"},
-    {25, SmallKey(3930, 600), "Show \\ Hide Tape (Ctrl+Spacebar)", "Show or Hide Tape"},
-    {26, Key(1410, 3480), "(Spacebar)", "Double Zero"},
-    {27, Key(2010, 3480), "", "Decimal Point"},
-    {28, SmallKey(3330, 600), "Print Tape (Ctrl+P)", "Print Tape"},
-    {29, SmallKey(2730, 600), "New (Ctrl+N)", "New"},
-    {30, SmallKey(3930, 1080), "Undo (Ctrl+Z)", "Undo"},
+using enum CommandIndex;
+
+constexpr std::array<KeyDesign, kCommandCount> kKeypad{{
+    {Digit0, Key(810, 3480)},         {Digit1, Key(810, 2880)},
+    {Digit2, Key(1410, 2880)},        {Digit3, Key(2010, 2880)},
+    {Digit4, Key(810, 2280)},         {Digit5, Key(1410, 2280)},
+    {Digit6, Key(2010, 2280)},        {Digit7, Key(810, 1680)},
+    {Digit8, Key(1410, 1680)},        {Digit9, Key(2010, 1680)},
+    {ClearAll, Key(90, 1680)},        {MemoryClear, Key(90, 2280)},
+    {Clear, Key(90, 2880)},           {Backspace, Key(90, 3480)},
+    {Subtract, Key(2730, 1680)},      {Add, {2730, 2280, kKey, 1770}},
+    {Divide, Key(3330, 1680)},        {Multiply, Key(3330, 2280)},
+    {Percent, Key(3330, 2880)},       {Total, {3330, 3480, 1170, kKey}},
+    {MemoryRestore, Key(3930, 1680)}, {MemorySubtract, Key(3930, 2280)},
+    {MemoryAdd, Key(3930, 2880)},     {Copy, SmallKey(2730, 1080)},
+    {Paste, SmallKey(3330, 1080)},    {ShowHideTape, SmallKey(3930, 600)},
+    {DoubleZero, Key(1410, 3480)},    {DecimalPoint, Key(2010, 3480)},
+    {PrintTape, SmallKey(3330, 600)}, {New, SmallKey(2730, 600)},
+    {Undo, SmallKey(3930, 1080)},
 }};
 
-constexpr std::array<RoundOptDesign, 7> kRoundOpts{{
-    {6, 105, "F", 120, 195, "Floating Point (Ctrl+F)"},
+constexpr std::array<RoundOptDesign, kRoundModeCount> kRoundOpts{{
+    {kFloatingPointMode, 105, "F", 120, 195, "Floating Point (Ctrl+F)"},
     {4, 465, "4", 480, 195, "4 Decimal Places (Ctrl+4)"},
     {3, 705, "3", 720, 195, "3 Decimal Places (Ctrl+3)"},
     {2, 945, "2", 960, 195, "2 Decimal Places (Ctrl+2)"},
     {1, 1185, "1", 1200, 195, "1 Decimal Place (Ctrl+1)"},
-    {0, 1425, "0", 1440, 195, "Integer (Ctrl+0)"},
-    {5, 2010, "ADD2", 1800, 660, "Auto Add 2 Decimal Places (Ctrl+A)"},
+    {kIntegerMode, 1425, "0", 1440, 195, "Integer (Ctrl+0)"},
+    {kAutoAdd2Mode, 2010, "ADD2", 1800, 660, "Auto Add 2 Decimal Places (Ctrl+A)"},
 }};
 
 constexpr double kOptionTop = 390;
@@ -106,7 +93,7 @@ std::vector<ControlDesign> DesignControls() {
              kFormFont});
     }
     for (const KeyDesign& key : kKeypad) {
-        controls.push_back({KeyName(key.index), key.rect, std::nullopt});
+        controls.push_back({KeyName(ValueOf(key.index)), key.rect, std::nullopt});
     }
     return controls;
 }

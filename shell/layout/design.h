@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/vocabulary.h"
 #include "shell/layout/twips.h"
 
 // The main window as designed at 15 twips per pixel. Positions are in twips within the
@@ -28,11 +28,10 @@ struct ControlDesign {
     std::optional<FontDesign> font;
 };
 
+// Where a keypad key sits; what it says is in core/command_table.h.
 struct KeyDesign {
-    std::int16_t index;
+    CommandIndex index;
     TwipsRect rect;
-    std::string_view toolTip;  // empty for the keys that carry none
-    std::string_view accessibleName;
 };
 
 struct RoundOptDesign {

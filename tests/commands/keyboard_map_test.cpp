@@ -17,19 +17,25 @@ using ::testing::IsEmpty;
 // Records every call as a short word so that tests can compare whole sequences.
 class RecordingTarget : public KeyboardTarget {
   public:
-    void theButton_Click(std::int16_t Index) override { Log("click " + std::to_string(Index)); }
-    void ShowButtonPressed(int index, bool pressed) override {
-        Log((pressed ? "press " : "release ") + std::to_string(index));
+    void theButton_Click(CommandIndex Index) override {
+        Log("click " + std::to_string(ValueOf(Index)));
+    }
+    void ShowButtonPressed(CommandIndex index, bool pressed) override {
+        Log((pressed ? "press " : "release ") + std::to_string(ValueOf(index)));
         if (pressed) {
-            shownPressed.insert(index);
+            shownPressed.insert(ValueOf(index));
         } else {
-            shownPressed.erase(index);
+            shownPressed.erase(ValueOf(index));
         }
     }
-    bool UndoButtonEnabled() const override { return undoEnabled; }
+    bool UndoAvailable() const override { return undoEnabled; }
     void SelectRoundOption(int mode) override { Log("round " + std::to_string(mode)); }
-    void PageUpDown(bool UpTrue) override { Log(UpTrue ? "page up" : "page down"); }
-    void CopyTapeImage(int Mode) override { Log("image " + std::to_string(Mode)); }
+    void PageUpDown(PageDirection direction) override {
+        Log(direction == PageDirection::Up ? "page up" : "page down");
+    }
+    void CopyTapeImage(TapeImageMode Mode) override {
+        Log("image " + std::to_string(ValueOf(Mode)));
+    }
     void ExitPrompt() override { Log("exit"); }
 
     void Log(std::string event) { events.push_back(std::move(event)); }

@@ -5,64 +5,61 @@
 namespace vantrel {
 namespace {
 
-constexpr std::int16_t kAdd = 15;
-constexpr std::int16_t kSubtract = 14;
-constexpr std::int16_t kDivide = 16;
-constexpr std::int16_t kTotal = 19;
+using enum CommandIndex;
 
 TEST(ResultBlink, BlanksTheDisplayUntilTheTimerShowsTheResult) {
     HeadlessSession session;
-    session.Click(5);
-    session.Click(kSubtract);
+    session.Click(Digit5);
+    session.Click(Subtract);
 
-    EXPECT_EQ(session.display().displayText, "");
-    EXPECT_TRUE(session.timer().running);
-    EXPECT_EQ(session.timer().interval, 100);
-    EXPECT_EQ(session.display().ink, Ink::Red);
-    EXPECT_EQ(session.state().DisplayText, "-5. ");
+    EXPECT_EQ(session.Display().displayText, "");
+    EXPECT_TRUE(session.Timer().running);
+    EXPECT_EQ(session.Timer().interval, 100);
+    EXPECT_EQ(session.Display().ink, Ink::Red);
+    EXPECT_EQ(session.State().DisplayText, "-5. ");
 
     session.EndBlink();
-    EXPECT_EQ(session.display().displayText, "-5. ");
-    EXPECT_FALSE(session.timer().running);
+    EXPECT_EQ(session.Display().displayText, "-5. ");
+    EXPECT_FALSE(session.Timer().running);
 }
 
 TEST(ResultBlink, NewerResultWithinTheBlinkEndsItWithTheNewerText) {
     HeadlessSession session;
-    session.Click(5);
-    session.Click(kAdd);
-    session.Click(kAdd);
+    session.Click(Digit5);
+    session.Click(Add);
+    session.Click(Add);
     session.EndBlink();
-    EXPECT_EQ(session.display().displayText, "10. ");
+    EXPECT_EQ(session.Display().displayText, "10. ");
 }
 
 TEST(ResultBlink, KeyTypedDuringTheBlinkIsNotPaintedOver) {
     HeadlessSession session;
-    session.Click(5);
-    session.Click(kAdd);
-    session.Click(7);
-    EXPECT_EQ(session.display().displayText, "7. ");
-    EXPECT_FALSE(session.timer().running);
+    session.Click(Digit5);
+    session.Click(Add);
+    session.Click(Digit7);
+    EXPECT_EQ(session.Display().displayText, "7. ");
+    EXPECT_FALSE(session.Timer().running);
     session.EndBlink();
-    EXPECT_EQ(session.display().displayText, "7. ");
+    EXPECT_EQ(session.Display().displayText, "7. ");
 }
 
 TEST(ResultBlink, ErrorDuringTheBlinkStaysOnTheDisplay) {
     HeadlessSession session;
-    session.Click(0);
-    session.Click(kDivide);
-    session.Click(kTotal);
+    session.Click(Digit0);
+    session.Click(Divide);
+    session.Click(Total);
     session.EndBlink();
-    EXPECT_EQ(session.display().displayText, "-Error- ");
-    EXPECT_TRUE(session.state().ErrorState);
+    EXPECT_EQ(session.Display().displayText, "-Error- ");
+    EXPECT_TRUE(session.State().ErrorState);
 }
 
 TEST(ResultBlink, CopyDuringTheBlinkTakesTheTextAboutToAppear) {
     HeadlessSession session;
-    session.Click(1);
-    session.Click(2);
-    session.Click(kSubtract);
-    session.dispatcher().Copy();
-    EXPECT_EQ(session.clipboard().text, "-12.");
+    session.Click(Digit1);
+    session.Click(Digit2);
+    session.Click(Subtract);
+    session.Machine().Commands().Copy();
+    EXPECT_EQ(session.Clipboard().text, "-12.");
 }
 
 }  // namespace

@@ -57,18 +57,19 @@ TEST_F(ClipboardTest, UnreadableClipboardBeepsAndChangesNothing) {
 
 TEST_F(ClipboardTest, TapePictureOfEachMode) {
     ClickKeys({5, 15, 6, 15, 19});
-    for (const int mode : {1, 2, 3}) {
+    for (const TapeImageMode mode :
+         {TapeImageMode::WholeTape, TapeImageMode::VisibleLines, TapeImageMode::LastCalculation}) {
         Clipboard().setText(QStringLiteral("before"));
         Window().CopyTapeImage(mode);
-        EXPECT_FALSE(Clipboard().image().isNull()) << mode;
-        EXPECT_FALSE(Tape().isHidden()) << mode;
+        EXPECT_FALSE(Clipboard().image().isNull()) << ValueOf(mode);
+        EXPECT_FALSE(Tape().isHidden()) << ValueOf(mode);
     }
 }
 
 TEST_F(ClipboardTest, TapePictureFromAHiddenTapeLeavesItHidden) {
     ClickKeys({5, 15});
     Window().ToggleTapeShown();
-    Window().CopyTapeImage(1);
+    Window().CopyTapeImage(TapeImageMode::WholeTape);
     EXPECT_FALSE(Clipboard().image().isNull());
     EXPECT_TRUE(Tape().isHidden());
     EXPECT_FALSE(Window().TapeShown());
@@ -78,7 +79,7 @@ TEST_F(ClipboardTest, TapePictureFromAHiddenTapeLeavesItHidden) {
 
 TEST_F(ClipboardTest, NoPictureLeavesTheClipboardAsItWas) {
     Clipboard().setText(QStringLiteral("before"));
-    Window().CopyTapeImage(4);
+    Window().CopyTapeImage(static_cast<TapeImageMode>(4));
     EXPECT_EQ(Clipboard().text(), "before");
     EXPECT_FALSE(Tape().isHidden());
 }

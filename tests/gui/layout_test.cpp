@@ -92,19 +92,20 @@ TEST(ScaledLayoutTest, NegativeHeightIsRefused) {
 
 TEST(DesignTest, KeypadKeysHaveTheirFaceSizes) {
     for (const KeyDesign& key : KeypadDesign()) {
+        const int index = ValueOf(key.index);
         const PixelRect pixels = TwipsToPixels(key.rect, 15, 15);
-        const bool small = key.index >= 23 && key.index != 26 && key.index != 27;
-        const int width = key.index == 19 ? 78 : 38;
-        const int height = key.index == 15 ? 118 : small ? 29 : 38;
-        EXPECT_EQ(pixels.width, width) << key.index;
-        EXPECT_EQ(pixels.height, height) << key.index;
+        const bool small = index >= 23 && index != 26 && index != 27;
+        const int width = index == 19 ? 78 : 38;
+        const int height = index == 15 ? 118 : small ? 29 : 38;
+        EXPECT_EQ(pixels.width, width) << index;
+        EXPECT_EQ(pixels.height, height) << index;
     }
 }
 
 TEST(DesignTest, NoTwoKeysOverlap) {
     const auto keys = KeypadDesign();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(keys[i].index, static_cast<int>(i));
+        EXPECT_EQ(ValueOf(keys[i].index), static_cast<int>(i));
         for (std::size_t j = i + 1; j < keys.size(); ++j) {
             const TwipsRect& a = keys[i].rect;
             const TwipsRect& b = keys[j].rect;

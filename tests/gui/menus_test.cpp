@@ -195,8 +195,8 @@ TEST_F(MenusTest, PrintingAnEmptyTapeSaysSoUnderTheProgramsName) {
 
 class RecordingMenuTarget : public MenuTarget {
   public:
-    void theButton_Click(std::int16_t Index) override { clicks.push_back(Index); }
-    void CopyTapeImage(int Mode) override { clicks.push_back(100 + Mode); }
+    void theButton_Click(CommandIndex Index) override { clicks.push_back(ValueOf(Index)); }
+    void CopyTapeImage(TapeImageMode Mode) override { clicks.push_back(100 + ValueOf(Mode)); }
     void m_Exit_Click() override {}
     void m_Prn_Click(std::int16_t Index) override { clicks.push_back(200 + Index); }
     void m_OnTop_Click(bool) override {}

@@ -101,19 +101,19 @@ TEST(CalcTape, PagingMovesOneViewLessARowAndStopsAtTheEnds) {
     const auto page = static_cast<int>(RoundHalfEven(271.0 * 15 / tape->LineHeight() - 1));
     ASSERT_GT(maximum, 2 * page);
 
-    tape->PageUpDown(false);
+    tape->PageUpDown(PageDirection::Down);
     EXPECT_EQ(bar->value(), maximum);
-    tape->PageUpDown(true);
+    tape->PageUpDown(PageDirection::Up);
     EXPECT_EQ(bar->value(), maximum - page);
     EXPECT_EQ(tape->TopOffset(), std::int64_t{maximum - page} * tape->LineHeight());
     bar->setValue(page / 2);
-    tape->PageUpDown(true);
+    tape->PageUpDown(PageDirection::Up);
     EXPECT_EQ(bar->value(), 0);
-    tape->PageUpDown(true);
+    tape->PageUpDown(PageDirection::Up);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(tape->TopOffset(), 0);
     bar->setValue(maximum - 1);
-    tape->PageUpDown(false);
+    tape->PageUpDown(PageDirection::Down);
     EXPECT_EQ(bar->value(), maximum);
 }
 
@@ -123,7 +123,7 @@ TEST(CalcTape, APageOfAViewFifteenRowsHighIsFourteenRows) {
     tape->resize(265, 15 * tape->LineHeight() / 15);
     AddLines(*tape, 60);
     tape->VScroll1()->setValue(0);
-    tape->PageUpDown(false);
+    tape->PageUpDown(PageDirection::Down);
     EXPECT_EQ(tape->VScroll1()->value(), 14);
 }
 
@@ -258,9 +258,9 @@ TEST(CalcTape, ATapeOfMoreThan32767RowsKeepsAppendingAndPaging) {
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_EQ(tape->TopOffset(), std::int64_t{bar->value()} * tape->LineHeight());
     EXPECT_GT(CountPixels(tape->Surface(), tape->Surface().rect(), testing::IsInk), 0);
-    tape->PageUpDown(false);
+    tape->PageUpDown(PageDirection::Down);
     EXPECT_EQ(bar->value(), bar->maximum());
-    tape->PageUpDown(true);
+    tape->PageUpDown(PageDirection::Up);
     EXPECT_LT(bar->value(), bar->maximum());
     tape->AddDataLine("3.00", TapeOpAdd, true);
     EXPECT_EQ(bar->value(), bar->maximum());

@@ -81,11 +81,22 @@ class MemoryClipboard : public ClipboardPort {
     std::optional<std::string> text;
 };
 
+// The window without a screen: the exit prompt is recorded and answered Cancel, and the keys'
+// looks, paging and the tape image have nothing to show.
 class HeadlessWindow : public WindowPort {
   public:
+    explicit HeadlessWindow(std::vector<std::string>& messages) : m_messages(messages) {}
+
     void ToggleTapeShown() override { tapeShown = !tapeShown; }
+    void ShowButtonPressed(CommandIndex, bool) override {}
+    void PageUpDown(PageDirection) override {}
+    void CopyTapeImage(TapeImageMode) override {}
+    void ExitPrompt() override { m_messages.emplace_back("Exit Vantrel Calculator"); }
 
     bool tapeShown = true;
+
+  private:
+    std::vector<std::string>& m_messages;
 };
 
 }  // namespace vantrel

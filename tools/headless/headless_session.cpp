@@ -8,8 +8,6 @@
 namespace vantrel {
 namespace {
 
-constexpr std::int16_t kUndoKey = 30;
-
 std::string_view Bool(bool value) {
     return value ? "True" : "False";
 }
@@ -27,36 +25,20 @@ void Item(std::ostream& out, std::string_view name, std::string_view value) {
 }  // namespace
 
 HeadlessSession::HeadlessSession(Options options)
-    : m_calculator({m_display, m_timer, m_tones, m_tape}, std::move(options.separators)),
-      m_dispatcher(m_calculator, m_tape, m_clipboard, m_window, m_tones) {
-    m_calculator.ShowEmptyMemory();
-    m_calculator.StartEntry();
-    m_calculator.RoundOpt_Click(options.mode);
-}
-
-void HeadlessSession::Click(std::int16_t index) {
-    if (index == kUndoKey && !m_display.undoAvailable) {
-        return;
-    }
-    m_dispatcher.theButton_Click(index);
-}
-
-void HeadlessSession::Operate(std::int16_t opIndex) {
-    m_calculator.cmd_Operate(opIndex);
+    : m_machine({m_display, m_timer, m_tones, m_tape, m_clipboard, m_window},
+                std::move(options.separators)) {
+    m_machine.Start();
+    m_machine.Calc().RoundOpt_Click(options.mode);
 }
 
 void HeadlessSession::PushAmount(std::uint32_t wParam, std::uint32_t lParam) {
-    m_calculator.cmd_Input(AmountMessageText(wParam, lParam, m_calculator.Separators().decimal),
-                           true);
-}
-
-void HeadlessSession::SelectMode(int mode) {
-    m_calculator.RoundOpt_Click(mode);
+    Calculator& calculator = m_machine.Calc();
+    calculator.cmd_Input(AmountMessageText(wParam, lParam, calculator.Separators().decimal), true);
 }
 
 void HeadlessSession::EndBlink() {
     if (m_timer.running) {
-        m_calculator.Timer1_Timer();
+        m_machine.Calc().Timer1_Timer();
     }
 }
 
@@ -67,7 +49,8 @@ void HeadlessSession::WriteReport(std::ostream& out) const {
         out << "tape\t" << LineCode(line.Op) << '\t' << Bool(line.CLR) << '\t' << line.NumStr
             << '\n';
     }
-    const CalcState& s = m_calculator.State();
+    const Calculator& calculator = m_machine.Calc();
+    const CalcState& s = calculator.State();
     std::string messages;
     for (const std::string& message : m_messages) {
         messages.append(messages.empty() ? "" : "|").append(message);
@@ -79,7 +62,7 @@ void HeadlessSession::WriteReport(std::ostream& out) const {
     Item(out, "entry", s.EntryText);
     Item(out, "error", Bool(s.ErrorState));
     Item(out, "undo", Bool(m_display.undoAvailable));
-    Item(out, "mode", std::to_string(m_calculator.SelectedRoundOption()));
+    Item(out, "mode", std::to_string(calculator.SelectedRoundOption()));
     Item(out, "beeps", std::to_string(m_tones.beeps));
     Item(out, "clipboard", m_clipboard.text.value_or(""));
     Item(out, "messages", messages);
@@ -89,7 +72,7 @@ void HeadlessSession::WriteReport(std::ostream& out) const {
     Item(out, "muldiv", Double(s.MulDivValue));
     Item(out, "memvalue", Double(s.MemValue));
     Item(out, "items", std::to_string(s.ItemCount));
-    Item(out, "pending", std::to_string(s.PendingOp));
+    Item(out, "pending", std::to_string(ValueOf(s.PendingOp)));
 }
 
 }  // namespace vantrel

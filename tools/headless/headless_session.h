@@ -5,16 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "commands/dispatcher.h"
-#include "core/calculator.h"
-#include "core/rounding.h"
-#include "tools/headless/headless_keyboard.h"
+#include "commands/adding_machine.h"
+#include "core/vocabulary.h"
 #include "tools/headless/headless_ports.h"
 
 namespace vantrel {
 
-// The calculator, its dispatcher and the tape store wired to recording stand-ins, started as
-// the window starts: the way tests, the replay tool and audits drive exactly the window's code.
+// The adding machine wired to recording stand-ins, started as the window starts: the way
+// tests, the replay tool and audits drive exactly the window's code.
 class HeadlessSession {
   public:
     struct Options {
@@ -25,30 +23,31 @@ class HeadlessSession {
     explicit HeadlessSession(Options options);
     HeadlessSession() : HeadlessSession(Options{}) {}
 
-    // A click on keypad button `index` as the mouse gives it: a disabled Undo key takes none.
-    void Click(std::int16_t index);
-    void Operate(std::int16_t opIndex);
+    // A click on keypad button `index`.
+    void Click(CommandIndex index) { m_machine.theButton_Click(index); }
+    void Operate(OpIndex op) { m_machine.Calc().cmd_Operate(op); }
     // The amount message of another program.
     void PushAmount(std::uint32_t wParam, std::uint32_t lParam);
-    void SelectMode(int mode);
+    void SelectMode(int mode) { m_machine.Calc().RoundOpt_Click(mode); }
     // A key pressed or released with a virtual-key code and a Shift 1, Ctrl 2, Alt 4 mask.
-    void KeyDown(int keyCode, int modifiers) { m_keyboard.Form_KeyDown(keyCode, modifiers); }
-    void KeyUp(int keyCode) { m_keyboard.Form_KeyUp(keyCode); }
+    void KeyDown(int keyCode, int modifiers) {
+        m_machine.Keyboard().Form_KeyDown(keyCode, modifiers);
+    }
+    void KeyUp(int keyCode) { m_machine.Keyboard().Form_KeyUp(keyCode); }
     // Lets a running result blink end, as 100 ms of idle time would.
     void EndBlink();
 
     // Everything observable, one item per line, fields separated by tabs.
     void WriteReport(std::ostream& out) const;
 
-    Calculator& calculator() { return m_calculator; }
-    Dispatcher& dispatcher() { return m_dispatcher; }
-    const CalcState& state() const { return m_calculator.State(); }
-    const RecordingDisplay& display() const { return m_display; }
-    const TapeLineStore& tape() const { return m_tape.store; }
-    MemoryClipboard& clipboard() { return m_clipboard; }
-    const ManualTimer& timer() const { return m_timer; }
-    int beeps() const { return m_tones.beeps; }
-    const std::vector<std::string>& messages() const { return m_messages; }
+    AddingMachine& Machine() { return m_machine; }
+    const CalcState& State() const { return m_machine.Calc().State(); }
+    const RecordingDisplay& Display() const { return m_display; }
+    const TapeLineStore& Tape() const { return m_tape.store; }
+    MemoryClipboard& Clipboard() { return m_clipboard; }
+    const ManualTimer& Timer() const { return m_timer; }
+    int Beeps() const { return m_tones.beeps; }
+    const std::vector<std::string>& Messages() const { return m_messages; }
 
   private:
     std::vector<std::string> m_messages;
@@ -57,11 +56,8 @@ class HeadlessSession {
     CountingTones m_tones;
     HeadlessTape m_tape{m_messages};
     MemoryClipboard m_clipboard;
-    HeadlessWindow m_window;
-    Calculator m_calculator;
-    Dispatcher m_dispatcher;
-    HeadlessKeyboard m_keyTarget{m_calculator, m_dispatcher, m_messages};
-    KeyboardMapping m_keyboard{m_keyTarget};
+    HeadlessWindow m_window{m_messages};
+    AddingMachine m_machine;
 };
 
 }  // namespace vantrel

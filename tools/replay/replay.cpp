@@ -7,7 +7,9 @@
 #include <string_view>
 #include <utility>
 
+#include "core/command_table.h"
 #include "core/utf8.h"
+#include "core/vocabulary.h"
 #include "tools/headless/headless_session.h"
 
 namespace vantrel {
@@ -83,19 +85,44 @@ bool RunWith(std::optional<Value> value, Action action) {
 }
 
 // A token is a prefix naming what to do and an argument; a handler returns false when the
-// argument does not fit.
+// argument does not fit. The prefixes with a colon take a name: "k:Add", "op:Total".
 struct TokenKind {
     std::string_view prefix;
     std::function<bool(HeadlessSession&, std::string_view)> run;
+    bool named = false;
 };
+
+std::optional<int> RoundModeNamed(std::string_view name) {
+    for (int mode = 0; mode < kRoundModeCount; ++mode) {
+        if (kRoundModeNames[static_cast<std::size_t>(mode)] == name) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
 
 const std::vector<TokenKind>& TokenKinds() {
     using Session = HeadlessSession;
     static const std::vector<TokenKind> kinds = {
+        {"k:",
+         [](Session& session, std::string_view name) {
+             return RunWith(CommandNamed(name), [&](CommandIndex index) { session.Click(index); });
+         },
+         true},
+        {"op:",
+         [](Session& session, std::string_view name) {
+             return RunWith(OperationNamed(name), [&](OpIndex op) { session.Operate(op); });
+         },
+         true},
+        {"mode:",
+         [](Session& session, std::string_view name) {
+             return RunWith(RoundModeNamed(name), [&](int mode) { session.SelectMode(mode); });
+         },
+         true},
         {"clip:",
          [](Session& session, std::string_view argument) {
              return RunWith(PercentDecode(argument),
-                            [&](std::string text) { session.clipboard().text = std::move(text); });
+                            [&](std::string text) { session.Clipboard().text = std::move(text); });
          }},
         {"mode",
          [](Session& session, std::string_view argument) {
@@ -105,7 +132,7 @@ const std::vector<TokenKind>& TokenKinds() {
         {"op",
          [](Session& session, std::string_view argument) {
              return RunWith(ReadNumber<std::int16_t>(argument),
-                            [&](std::int16_t opIndex) { session.Operate(opIndex); });
+                            [&](std::int16_t op) { session.Operate(static_cast<OpIndex>(op)); });
          }},
         {"in",
          [](Session& session, std::string_view argument) {
@@ -124,20 +151,30 @@ const std::vector<TokenKind>& TokenKinds() {
          }},
         {"k",
          [](Session& session, std::string_view argument) {
-             return RunWith(ReadInRange<std::int16_t>(argument, 0, Dispatcher::kCommandCount - 1),
-                            [&](std::int16_t index) { session.Click(index); });
+             return RunWith(
+                 ReadInRange<std::int16_t>(argument, 0, kCommandCount - 1),
+                 [&](std::int16_t index) { session.Click(static_cast<CommandIndex>(index)); });
          }},
     };
     return kinds;
 }
 
-bool RunToken(HeadlessSession& session, std::string_view token) {
+// Runs one token; otherwise says why it could not.
+std::optional<std::string> RunToken(HeadlessSession& session, std::string_view token) {
     for (const TokenKind& kind : TokenKinds()) {
-        if (token.starts_with(kind.prefix)) {
-            return kind.run(session, token.substr(kind.prefix.size()));
+        if (!token.starts_with(kind.prefix)) {
+            continue;
         }
+        const std::string_view argument = token.substr(kind.prefix.size());
+        if (kind.run(session, argument)) {
+            return std::nullopt;
+        }
+        if (kind.named) {
+            return "unknown name '" + std::string(argument) + "' in '" + std::string(token) + "'";
+        }
+        break;
     }
-    return false;
+    return "unknown token '" + std::string(token) + "'";
 }
 
 // A separator is one character that cannot be taken for part of a number.
@@ -187,8 +224,8 @@ int RunReplay(const std::vector<std::string>& arguments, std::istream& input, st
     HeadlessSession session(std::move(options));
     std::string token;
     while (input >> token) {
-        if (!RunToken(session, token)) {
-            err << "vantrel-replay: unknown token '" << token << "'\n";
+        if (const auto problem = RunToken(session, token)) {
+            err << "vantrel-replay: " << *problem << '\n';
             return kUsageError;
         }
         session.EndBlink();
