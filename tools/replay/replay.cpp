@@ -75,22 +75,27 @@ std::optional<std::pair<int, int>> ReadKeyPress(std::string_view text) {
     return fits ? key : std::nullopt;
 }
 
-// Runs `action` with the argument as read; false when it could not be read.
-template <typename Value, typename Action>
-bool RunWith(std::optional<Value> value, Action action) {
-    if (value) {
-        action(std::move(*value));
-    }
-    return value.has_value();
-}
-
-// A token is a prefix naming what to do and an argument; a handler returns false when the
+// A token is a prefix naming what to do and an argument; `run` returns false when the
 // argument does not fit. The prefixes with a colon take a name: "k:Add", "op:Total".
 struct TokenKind {
     std::string_view prefix;
     std::function<bool(HeadlessSession&, std::string_view)> run;
     bool named = false;
 };
+
+// A kind whose argument `read` turns into a value (nullopt when it does not fit) for `action`.
+template <typename Read, typename Action>
+TokenKind Kind(std::string_view prefix, Read read, Action action, bool named = false) {
+    return {prefix,
+            [read, action](HeadlessSession& session, std::string_view argument) {
+                auto value = read(argument);
+                if (value) {
+                    action(session, std::move(*value));
+                }
+                return value.has_value();
+            },
+            named};
+}
 
 std::optional<int> RoundModeNamed(std::string_view name) {
     for (int mode = 0; mode < kRoundModeCount; ++mode) {
@@ -101,60 +106,45 @@ std::optional<int> RoundModeNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<int> ReadRoundMode(std::string_view text) {
+    return ReadInRange(text, 0, kRoundModeCount - 1);
+}
+
+std::optional<OpIndex> ReadOperation(std::string_view text) {
+    const auto value = ReadNumber<std::int16_t>(text);
+    return value ? std::optional(static_cast<OpIndex>(*value)) : std::nullopt;
+}
+
+std::optional<CommandIndex> ReadCommand(std::string_view text) {
+    const auto value = ReadInRange<std::int16_t>(text, 0, kCommandCount - 1);
+    return value ? std::optional(static_cast<CommandIndex>(*value)) : std::nullopt;
+}
+
+std::optional<int> ReadKeyCode(std::string_view text) {
+    return ReadInRange(text, 0, kLargestKeyCode);
+}
+
 const std::vector<TokenKind>& TokenKinds() {
     using Session = HeadlessSession;
+    const auto click = [](Session& session, CommandIndex index) { session.Click(index); };
+    const auto operate = [](Session& session, OpIndex op) { session.Operate(op); };
+    const auto selectMode = [](Session& session, int mode) { session.SelectMode(mode); };
     static const std::vector<TokenKind> kinds = {
-        {"k:",
-         [](Session& session, std::string_view name) {
-             return RunWith(CommandNamed(name), [&](CommandIndex index) { session.Click(index); });
-         },
-         true},
-        {"op:",
-         [](Session& session, std::string_view name) {
-             return RunWith(OperationNamed(name), [&](OpIndex op) { session.Operate(op); });
-         },
-         true},
-        {"mode:",
-         [](Session& session, std::string_view name) {
-             return RunWith(RoundModeNamed(name), [&](int mode) { session.SelectMode(mode); });
-         },
-         true},
-        {"clip:",
-         [](Session& session, std::string_view argument) {
-             return RunWith(PercentDecode(argument),
-                            [&](std::string text) { session.Clipboard().text = std::move(text); });
-         }},
-        {"mode",
-         [](Session& session, std::string_view argument) {
-             return RunWith(ReadInRange(argument, 0, kRoundModeCount - 1),
-                            [&](int mode) { session.SelectMode(mode); });
-         }},
-        {"op",
-         [](Session& session, std::string_view argument) {
-             return RunWith(ReadNumber<std::int16_t>(argument),
-                            [&](std::int16_t op) { session.Operate(static_cast<OpIndex>(op)); });
-         }},
-        {"in",
-         [](Session& session, std::string_view argument) {
-             return RunWith(ReadPair<std::uint32_t>(argument),
-                            [&](auto amount) { session.PushAmount(amount.first, amount.second); });
-         }},
-        {"kd",
-         [](Session& session, std::string_view argument) {
-             return RunWith(ReadKeyPress(argument),
-                            [&](auto key) { session.KeyDown(key.first, key.second); });
-         }},
-        {"ku",
-         [](Session& session, std::string_view argument) {
-             return RunWith(ReadInRange(argument, 0, kLargestKeyCode),
-                            [&](int keyCode) { session.KeyUp(keyCode); });
-         }},
-        {"k",
-         [](Session& session, std::string_view argument) {
-             return RunWith(
-                 ReadInRange<std::int16_t>(argument, 0, kCommandCount - 1),
-                 [&](std::int16_t index) { session.Click(static_cast<CommandIndex>(index)); });
-         }},
+        Kind("k:", CommandNamed, click, true),
+        Kind("op:", OperationNamed, operate, true),
+        Kind("mode:", RoundModeNamed, selectMode, true),
+        Kind(
+            "clip:", PercentDecode,
+            [](Session& session, std::string text) { session.Clipboard().text = std::move(text); }),
+        Kind("mode", ReadRoundMode, selectMode),
+        Kind("op", ReadOperation, operate),
+        Kind(
+            "in", ReadPair<std::uint32_t>,
+            [](Session& session, auto amount) { session.PushAmount(amount.first, amount.second); }),
+        Kind("kd", ReadKeyPress,
+             [](Session& session, auto key) { session.KeyDown(key.first, key.second); }),
+        Kind("ku", ReadKeyCode, [](Session& session, int keyCode) { session.KeyUp(keyCode); }),
+        Kind("k", ReadCommand, click),
     };
     return kinds;
 }
