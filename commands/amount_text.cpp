@@ -45,22 +45,22 @@ class AmountScanner {
     AmountScanner(std::string_view text, const LocaleSeparators& separators)
         : m_text(text), m_separators(separators) {}
 
-    std::optional<AmountParts> scan() {
+    std::optional<AmountParts> Scan() {
         AmountParts parts;
-        parts.negative = takeSign();
-        if (!takeIntegerPart(parts.integerDigits)) {
+        parts.negative = TakeSign();
+        if (!TakeIntegerPart(parts.integerDigits)) {
             return std::nullopt;
         }
-        if (takeLiteral(m_separators.decimal)) {
-            parts.fractionDigits = takeDigits();
+        if (TakeLiteral(m_separators.decimal)) {
+            parts.fractionDigits = TakeDigits();
         }
         if (parts.integerDigits.empty() && parts.fractionDigits.empty()) {
             return std::nullopt;
         }
         if (!m_text.empty() && (m_text.front() == 'e' || m_text.front() == 'E')) {
             m_text.remove_prefix(1);
-            parts.negativeExponent = takeSign();
-            parts.exponentDigits = takeDigits();
+            parts.negativeExponent = TakeSign();
+            parts.exponentDigits = TakeDigits();
             if (parts.exponentDigits.empty()) {
                 return std::nullopt;
             }
@@ -72,7 +72,7 @@ class AmountScanner {
     }
 
   private:
-    bool takeSign() {
+    bool TakeSign() {
         if (!m_text.empty() && (m_text.front() == '+' || m_text.front() == '-')) {
             const bool negative = m_text.front() == '-';
             m_text.remove_prefix(1);
@@ -81,7 +81,7 @@ class AmountScanner {
         return false;
     }
 
-    std::string_view takeDigits() {
+    std::string_view TakeDigits() {
         std::size_t count = 0;
         while (count < m_text.size() && IsDigit(m_text[count])) {
             ++count;
@@ -91,7 +91,7 @@ class AmountScanner {
         return digits;
     }
 
-    bool takeLiteral(std::string_view literal) {
+    bool TakeLiteral(std::string_view literal) {
         if (literal.empty() || !m_text.starts_with(literal)) {
             return false;
         }
@@ -101,8 +101,8 @@ class AmountScanner {
 
     // A group character may only stand between digits, with one to three digits before the
     // first and exactly three after each.
-    bool takeIntegerPart(std::string& digits) {
-        const std::string_view lead = takeDigits();
+    bool TakeIntegerPart(std::string& digits) {
+        const std::string_view lead = TakeDigits();
         digits.assign(lead);
         const std::string_view group = m_separators.group;
         if (group.empty() || group == m_separators.decimal || !m_text.starts_with(group)) {
@@ -111,8 +111,8 @@ class AmountScanner {
         if (lead.empty() || lead.size() > 3) {
             return false;
         }
-        while (takeLiteral(group)) {
-            const std::string_view triple = takeDigits();
+        while (TakeLiteral(group)) {
+            const std::string_view triple = TakeDigits();
             if (triple.size() != 3) {
                 return false;
             }
@@ -171,7 +171,7 @@ std::string CanonicalText(const AmountParts& parts) {
 }  // namespace
 
 std::optional<double> ParseAmountText(std::string_view text, const LocaleSeparators& separators) {
-    const std::optional<AmountParts> parts = AmountScanner(Trim(text), separators).scan();
+    const std::optional<AmountParts> parts = AmountScanner(Trim(text), separators).Scan();
     if (!parts) {
         return std::nullopt;
     }

@@ -11,9 +11,6 @@ namespace vantrel {
 
 namespace {
 
-// More than any finite double has, so a budget check on a non-finite value always fails.
-constexpr int kNonFiniteDigits = 400;
-
 // Far beyond any real pattern; keeps the digit arithmetic clear of integer overflow.
 constexpr int kMaxPatternDecimals = 1000;
 
@@ -24,10 +21,10 @@ struct ScaledDigits {
     int leadCount = 0;
     int zeroCount = 0;
 
-    int length() const { return leadCount + zeroCount; }
-    char at(int index) const { return index < leadCount ? lead[index] : '0'; }
+    int Length() const { return leadCount + zeroCount; }
+    char At(int index) const { return index < leadCount ? lead[index] : '0'; }
 
-    bool isZero() const {
+    bool IsZero() const {
         for (int i = 0; i < leadCount; ++i) {
             if (lead[i] != '0') {
                 return false;
@@ -87,7 +84,7 @@ void AppendIntegerPart(std::string& text, const ScaledDigits& scaled, int paddin
         if (i > 0 && (length - i) % 3 == 0) {
             text += group;
         }
-        text += i < padding ? '0' : scaled.at(i - padding);
+        text += i < padding ? '0' : scaled.At(i - padding);
     }
 }
 
@@ -100,11 +97,11 @@ std::string RenderDigits(const SignificantDigits& source, const NumberPattern& p
     const ScaledDigits scaled = ScaleAndRound(source, places);
 
     // Leading zeros so that there is at least one integer digit before the decimals.
-    const int padding = std::max(places + 1 - scaled.length(), 0);
-    const int total = padding + scaled.length();
+    const int padding = std::max(places + 1 - scaled.Length(), 0);
+    const int total = padding + scaled.Length();
     const int integerLength = total - places;
     const auto digitAt = [&](int index) {
-        return index < padding ? '0' : scaled.at(index - padding);
+        return index < padding ? '0' : scaled.At(index - padding);
     };
     int shownDecimals = places;
     while (shownDecimals > fixed && digitAt(integerLength + shownDecimals - 1) == '0') {
@@ -113,7 +110,7 @@ std::string RenderDigits(const SignificantDigits& source, const NumberPattern& p
 
     std::string text;
     text.reserve(static_cast<std::size_t>(total) * 2 + 8);
-    if (source.negative && !scaled.isZero()) {
+    if (source.negative && !scaled.IsZero()) {
         text += '-';
     }
     AppendIntegerPart(text, scaled, padding, integerLength, separators.group);
@@ -127,13 +124,6 @@ std::string RenderDigits(const SignificantDigits& source, const NumberPattern& p
 }
 
 }  // namespace
-
-int IntegerDigits(double value) {
-    if (!std::isfinite(value)) {
-        return kNonFiniteDigits;
-    }
-    return ScaleAndRound(TakeSignificantDigits(value), 0).length();
-}
 
 std::string RenderPattern(double value, const NumberPattern& pattern,
                           const LocaleSeparators& separators) {
@@ -150,7 +140,7 @@ std::optional<std::string> FormatValue(double value, View view, int mode,
     }
     // One conversion serves both the digit count and the rendering.
     const SignificantDigits source = TakeSignificantDigits(value);
-    const int integerDigits = ScaleAndRound(source, 0).length();
+    const int integerDigits = ScaleAndRound(source, 0).Length();
     const int fixed = view == View::Memory ? 0 : FixedDecimals(mode);
     if (integerDigits + fixed > kSignificantDigits) {
         return std::nullopt;

@@ -72,7 +72,7 @@ struct PasteCase {
     int beeps;
     std::vector<std::string> arguments = {};
 
-    void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Paste : public ::testing::TestWithParam<PasteCase> {};

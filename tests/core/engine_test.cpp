@@ -19,7 +19,7 @@ struct OperationCase {
     std::string counter;
     std::vector<std::string> arguments = {};
 
-    void PrintTo(const OperationCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const OperationCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Operations : public ::testing::TestWithParam<OperationCase> {};

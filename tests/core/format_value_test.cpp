@@ -116,24 +116,30 @@ TEST(FormatValueLocaleTest, UsesTheLocalesSeparators) {
     EXPECT_EQ(FormatValue(123.0, View::Display, 2, kNarrowSpaceLocale), "123,00");
 }
 
-struct DigitsCase {
-    double value;
-    int digits;
-};
-
-TEST(IntegerDigitsTest, CountsTheWholeNumberRoundedHalfAway) {
-    const DigitsCase cases[] = {
-        {0.0, 1},   {0.4, 1},      {0.5, 1},      {9.4, 1},      {9.5, 2},
-        {-9.5, 2},  {123456.0, 6}, {999999.0, 6}, {999999.5, 7}, {1e14, 15},
-        {1e15, 16}, {1e300, 301},  {-0.0, 1},     {5e-324, 1},   {999999999999999.0, 15}};
-    for (const DigitsCase& c : cases) {
-        EXPECT_EQ(IntegerDigits(c.value), c.digits) << c.value;
+// The integer digits are counted on the value rounded halves away from zero: a value just
+// below a power of ten fits where the one rounding up to it has a digit too many.
+TEST(FormatValueBudgetTest, CountsTheIntegerDigitsOfTheValueRoundedHalfAway) {
+    struct FitCase {
+        double value;
+        int mode;
+        bool fits;
+    };
+    const FitCase cases[] = {
+        {99999999999.4, 4, true},
+        {99999999999.5, 4, false},
+        {-99999999999.5, 4, false},
+        {9999999999999.4, 2, true},
+        {9999999999999.5, 2, false},
+        {9999999999999.5, kAutoAdd2Mode, false},
+        {99999999999999.4, 1, true},
+        {99999999999999.5, 1, false},
+        {99999999999999.5, kIntegerMode, true},
+        {0.5, 4, true},
+    };
+    for (const FitCase& c : cases) {
+        EXPECT_EQ(FormatValue(c.value, View::Display, c.mode, kPointLocale).has_value(), c.fits)
+            << c.value << " in mode " << c.mode;
     }
-}
-
-TEST(IntegerDigitsTest, NonFiniteNeverFitsTheBudget) {
-    EXPECT_GT(IntegerDigits(kInfinity), 15);
-    EXPECT_GT(IntegerDigits(std::nan("")), 15);
 }
 
 struct PatternCase {
