@@ -22,8 +22,8 @@ struct CalculatorPorts {
 };
 
 // The one calculator: its registers, number entry, the engine, undo and the indicators. Every
-// public member handles its own failures (error state, error beep or mode fallback) and never
-// throws.
+// public member handles the failures its work can meet (error state, error beep or mode
+// fallback) and throws none of them; only a fault of the program gets through.
 class Calculator {
   public:
     Calculator(CalculatorPorts ports, LocaleSeparators separators);

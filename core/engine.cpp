@@ -22,6 +22,7 @@ void Calculator::cmd_Operate(OpIndex op) {
     ShowCounterLabel();
 }
 
+// Any other value runs nothing, and the closing steps follow.
 void Calculator::RunOperation(OpIndex op) {
     switch (op) {
         case OpIndex::Subtract:

@@ -41,8 +41,9 @@ class TonePort {
     virtual void ErrorBeep() = 0;
 };
 
-// The tape control as the rest of the program sees it. Failures (a full tape, a count beyond
-// the stored lines) are thrown as std::exception and handled by the caller.
+// The tape control as the rest of the program sees it. A full tape is thrown as
+// std::overflow_error, which the calculator meets as the failure of an operation; a count
+// beyond the stored lines (std::out_of_range) is a fault of the caller.
 class TapePort {
   public:
     virtual ~TapePort() = default;

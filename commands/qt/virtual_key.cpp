@@ -5,15 +5,12 @@
 #include <utility>
 
 #include "commands/keyboard_map.h"
+#include "commands/virtual_keys.h"
 
 namespace vantrel {
 namespace {
 
 using KeyPair = std::pair<int, int>;  // Qt key, virtual-key code
-
-constexpr int kVkNumpad0 = 96;
-constexpr int kVkDigit0 = 48;
-constexpr int kVkLetterA = 65;
 
 constexpr std::array kKeypadKeys{
     KeyPair{Qt::Key_Asterisk, 106}, KeyPair{Qt::Key_Plus, 107},  KeyPair{Qt::Key_Minus, 109},

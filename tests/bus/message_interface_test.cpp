@@ -10,17 +10,18 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/vocabulary.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/bus_client.h"
 
 namespace vantrel::testing {
 namespace {
 
-constexpr int kAddKey = 15;
-constexpr int kMemoryRestoreKey = 20;
-constexpr int kMemoryAddKey = 22;
-constexpr int kClearAllKey = 10;
-constexpr int kUndoKey = 30;
+constexpr int kAddKey = ValueOf(CommandIndex::Add);
+constexpr int kMemoryRestoreKey = ValueOf(CommandIndex::MemoryRestore);
+constexpr int kMemoryAddKey = ValueOf(CommandIndex::MemoryAdd);
+constexpr int kClearAllKey = ValueOf(CommandIndex::ClearAll);
+constexpr int kUndoKey = ValueOf(CommandIndex::Undo);
 
 int Answer(const QDBusMessage& reply) {
     return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toInt() : -1;

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/calculator.h"
 #include "tests/support/replay_harness.h"
+#include "tools/headless/headless_ports.h"
 
 namespace vantrel::testing {
 namespace {
@@ -226,6 +231,37 @@ TEST(Engine, ColumnOfTenThousandCentsTotalsExactly) {
     EXPECT_EQ(r["display"], "100.00 ");
     EXPECT_EQ(r["cur"], "100");
     EXPECT_EQ(r.tape.back(), "10100 True 100.00");
+}
+
+// A tape that meets every line it is given with `refuse`.
+class RefusingTape : public TapePort {
+  public:
+    explicit RefusingTape(std::function<void()> refuse) : m_refuse(std::move(refuse)) {}
+    void AddDataLine(std::string_view, TapeOp, bool) override { m_refuse(); }
+    std::int32_t CurrentLine() const override { return 0; }
+    void SetCurrentLine(std::int32_t) override {}
+    void Redraw() override {}
+    void ClearAll() override {}
+    void PrintContent() override {}
+
+  private:
+    std::function<void()> m_refuse;
+};
+
+TEST(Engine, AFullTapeOrNoMemoryIsAnErrorButAFaultOfTheProgramIsNotHidden) {
+    RecordingDisplay display;
+    ManualTimer timer;
+    CountingTones tones;
+    const auto errorAfterAdd = [&](std::function<void()> refuse) {
+        RefusingTape tape(std::move(refuse));
+        Calculator calculator({display, timer, tones, tape}, LocaleSeparators{});
+        calculator.cmd_Operate(OpIndex::Add);
+        return calculator.State().ErrorState;
+    };
+    EXPECT_TRUE(errorAfterAdd([] { throw std::overflow_error("the tape is full"); }));
+    EXPECT_TRUE(errorAfterAdd([] { throw std::bad_alloc(); }));
+    EXPECT_THROW(errorAfterAdd([] { throw std::out_of_range("a count beyond the lines"); }),
+                 std::out_of_range);
 }
 
 }  // namespace
