@@ -61,10 +61,6 @@ constexpr bool IsDigit(CommandIndex index) {
     return ValueOf(index) >= ValueOf(CommandIndex::Digit0) &&
            ValueOf(index) <= ValueOf(CommandIndex::Digit9);
 }
-// The digit key for 0 to 9.
-constexpr CommandIndex DigitKey(int digit) {
-    return static_cast<CommandIndex>(ValueOf(CommandIndex::Digit0) + digit);
-}
 
 // The argument of cmd_Operate. The message interface passes any 16-bit value, so a value
 // outside these names is a valid OpIndex too; the engine only closes on it.
