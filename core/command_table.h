@@ -19,7 +19,6 @@ struct Command {
     std::string_view accessibleName;
 };
 
-// clang-format off
 inline constexpr std::array<Command, kCommandCount> kCommands{{
     {CommandIndex::Digit0, "Digit0", {}, "", "0"},
     {CommandIndex::Digit1, "Digit1", {}, "", "1"},
@@ -32,7 +31,8 @@ inline constexpr std::array<Command, kCommandCount> kCommands{{
     {CommandIndex::Digit8, "Digit8", {}, "", "8"},
     {CommandIndex::Digit9, "Digit9", {}, "", "9"},
     {CommandIndex::ClearAll, "ClearAll", OpIndex::ClearAll, "Clear All (Ctrl+Del)", "Clear All"},
-    {CommandIndex::MemoryClear, "MemoryClear", OpIndex::MemoryClear, "Memory Clear (Shift+Del)", "Memory Clear"},
+    {CommandIndex::MemoryClear, "MemoryClear", OpIndex::MemoryClear, "Memory Clear (Shift+Del)",
+     "Memory Clear"},
     {CommandIndex::Clear, "Clear", OpIndex::Clear, "Clear (Del)", "Clear"},
     {CommandIndex::Backspace, "Backspace", {}, "Backspace", "Backspace"},
     {CommandIndex::Subtract, "Subtract", OpIndex::Subtract, "Subtract", "Subtract"},
@@ -41,19 +41,25 @@ inline constexpr std::array<Command, kCommandCount> kCommands{{
     {CommandIndex::Multiply, "Multiply", OpIndex::Multiply, "Multply", "Multiply"},
     {CommandIndex::Percent, "Percent", OpIndex::Percent, "PerCent", "Percent"},
     {CommandIndex::Total, "Total", OpIndex::Total, "Total (Enter)", "Total"},
-    {CommandIndex::MemoryRestore, "MemoryRestore", OpIndex::MemoryRestore, "Memory Restore (Shift+Enter)", "Memory Restore"},
-    {CommandIndex::MemorySubtract, "MemorySubtract", OpIndex::MemorySubtract, "Memory Subtract (Shift+ \"-\")", "Memory Subtract"},
-    {CommandIndex::MemoryAdd, "MemoryAdd", OpIndex::MemoryAdd, "Memory Add (Shit+ \"+\")", "Memory Add"},
+    {CommandIndex::MemoryRestore, "MemoryRestore", OpIndex::MemoryRestore,
+     "Memory Restore (Shift+Enter)", "Memory Restore"},
+    {CommandIndex::MemorySubtract, "MemorySubtract", OpIndex::MemorySubtract,
+     "Memory Subtract (Shift+ \"-\")", "Memory Subtract"},
+    {CommandIndex::MemoryAdd, "MemoryAdd", OpIndex::MemoryAdd, "Memory Add (Shit+ \"+\")",
+     "Memory Add"},
     {CommandIndex::Copy, "Copy", {}, "Copy (Ctrl+C)", "Copy"},
     {CommandIndex::Paste, "Paste", {}, "Paste (Ctrl+V)", "Paste"},
-    {CommandIndex::ShowHideTape, "ShowHideTape", {}, "Show \\ Hide Tape (Ctrl+Spacebar)", "Show or Hide Tape"},
+    {CommandIndex::ShowHideTape,
+     "ShowHideTape",
+     {},
+     "Show \\ Hide Tape (Ctrl+Spacebar)",
+     "Show or Hide Tape"},
     {CommandIndex::DoubleZero, "DoubleZero", {}, "(Spacebar)", "Double Zero"},
     {CommandIndex::DecimalPoint, "DecimalPoint", {}, "", "Decimal Point"},
     {CommandIndex::PrintTape, "PrintTape", {}, "Print Tape (Ctrl+P)", "Print Tape"},
     {CommandIndex::New, "New", {}, "New (Ctrl+N)", "New"},
     {CommandIndex::Undo, "Undo", {}, "Undo (Ctrl+Z)", "Undo"},
 }};
-// clang-format on
 
 // The row of a valid command index.
 constexpr const Command& CommandOf(CommandIndex index) {
