@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/powers_of_ten.h"
 #include "core/significant_digits.h"
 
 namespace vantrel {
@@ -26,29 +27,8 @@ constexpr int kMaxAlignShift = 23;
 // Doubles hold every integer up to 2^53 and every power of ten up to 10^22 exactly, so one
 // multiplication or division of the two rounds correctly.
 constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
-constexpr int kExactPowerLimit = 22;
 
 constexpr std::int64_t kMantissaBound = 1'000'000'000'000'000;  // 10^15
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (auto& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
-
-constexpr std::array<double, kExactPowerLimit + 1> kDoublePowersOfTen = [] {
-    std::array<double, kExactPowerLimit + 1> powers{};
-    double power = 1.0;
-    for (auto& entry : powers) {
-        entry = power;
-        power *= 10.0;
-    }
-    return powers;
-}();
 
 // sign * mantissa * 10^exponent, the mantissa below 10^15.
 struct Decimal {
@@ -57,12 +37,15 @@ struct Decimal {
     int exponent = 0;
 };
 
-// Places beyond the 28th are rounded off halves to even, as the 96-bit decimal does.
-std::int64_t DropPlacesHalfEven(std::int64_t mantissa, int places) {
-    if (places >= kSignificantDigits + 1) {
+// The mantissa divided by 10^digits, the remainder rounded off halves to even, as the 96-bit
+// decimal drops places beyond its 28th. The same tie rule as RoundHalfEven, but on the exact
+// integer: a double quotient of a 15-digit mantissa could already be rounded before the tie
+// is seen.
+std::int64_t DropDigitsHalfEven(std::int64_t mantissa, int digits) {
+    if (digits >= kSignificantDigits + 1) {
         return 0;
     }
-    const auto divisor = static_cast<std::int64_t>(kPowersOfTen[places]);
+    const auto divisor = static_cast<std::int64_t>(kIntegerPowersOfTen[digits]);
     const std::int64_t quotient = mantissa / divisor;
     const std::int64_t twiceRemainder = (mantissa % divisor) * 2;
     if (twiceRemainder > divisor || (twiceRemainder == divisor && quotient % 2 != 0)) {
@@ -72,12 +55,12 @@ std::int64_t DropPlacesHalfEven(std::int64_t mantissa, int places) {
 }
 
 UInt128 PowerOfTen(int exponent) {
-    constexpr int kLargestInTable = 19;
+    constexpr int kLargestInTable = static_cast<int>(kIntegerPowersOfTen.size()) - 1;
     if (exponent <= kLargestInTable) {
-        return kPowersOfTen[exponent];
+        return kIntegerPowersOfTen[exponent];
     }
-    return static_cast<UInt128>(kPowersOfTen[kLargestInTable]) *
-           kPowersOfTen[exponent - kLargestInTable];
+    return static_cast<UInt128>(kIntegerPowersOfTen[kLargestInTable]) *
+           kIntegerPowersOfTen[exponent - kLargestInTable];
 }
 
 // The digits read without their trailing zeros, which keeps exponents as close as they go.
@@ -115,7 +98,7 @@ std::optional<Decimal> ToDecimal(double value) {
         return std::nullopt;
     }
     if (result.exponent < kMinExponent) {
-        result.mantissa = DropPlacesHalfEven(result.mantissa, kMinExponent - result.exponent);
+        result.mantissa = DropDigitsHalfEven(result.mantissa, kMinExponent - result.exponent);
         result.exponent = kMinExponent;
         if (result.mantissa == 0) {
             return Decimal{};
@@ -170,11 +153,11 @@ double ParseExact(const char* begin, char* cursor, char* end, int exponent) {
 
 double ToNearestDouble(bool negative, UInt128 magnitude, int exponent) {
     double result = 0.0;
-    if (magnitude <= kExactIntegerLimit && exponent >= -kExactPowerLimit &&
-        exponent <= kExactPowerLimit) {
+    if (magnitude <= kExactIntegerLimit && exponent >= -kLargestExactDoublePowerOfTen &&
+        exponent <= kLargestExactDoublePowerOfTen) {
         const auto exact = static_cast<double>(static_cast<std::uint64_t>(magnitude));
-        result = exponent >= 0 ? exact * kDoublePowersOfTen[exponent]
-                               : exact / kDoublePowersOfTen[-exponent];
+        result = exponent >= 0 ? exact * kExactDoublePowersOfTen[exponent]
+                               : exact / kExactDoublePowersOfTen[-exponent];
     } else {
         std::array<char, 64> text{};
         char* const end = text.data() + text.size();

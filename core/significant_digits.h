@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/powers_of_ten.h"
+
 namespace vantrel {
 
 // The fifteen significant decimal digits that formatting and decimal arithmetic both work on.
@@ -62,16 +64,16 @@ struct ShortDecimal {
 // the 15-digit image.
 inline std::optional<ShortDecimal> FindShortDecimal(double value) {
     constexpr int kMaxPlaces = 4;
-    constexpr double kPowers[kMaxPlaces + 1] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
     constexpr double kDigitLimit = 1e15;
     for (int places = 0; places <= kMaxPlaces; ++places) {
-        const double scaled = value * kPowers[places];
+        const double power = kExactDoublePowersOfTen[static_cast<std::size_t>(places)];
+        const double scaled = value * power;
         if (!(std::fabs(scaled) < kDigitLimit)) {
             return std::nullopt;
         }
         // Any nearby candidate will do: the check below decides.
         const auto candidate = static_cast<std::int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
-        if (static_cast<double>(candidate) / kPowers[places] == value) {
+        if (static_cast<double>(candidate) / power == value) {
             return ShortDecimal{candidate, places};
         }
     }

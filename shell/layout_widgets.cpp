@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "tape/tape_font.h"
+
 namespace vantrel {
 
 void InstallFontSubstitutes() {
@@ -14,7 +16,7 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
                                 QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+    QFont::insertSubstitutions(QString::fromUtf8(kTapeFontFamily),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
                                 QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
 }

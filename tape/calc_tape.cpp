@@ -9,12 +9,14 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/twips.h"
 #include "tape/qt_tape_canvas.h"
+#include "tape/tape_font.h"
+#include "tape/tape_scroll.h"
 
 namespace vantrel {
 namespace {
 
-constexpr double kDefaultFontSize = 11.4;
 constexpr int kScrollBarTwipsBeforeFontSize = 255;
 constexpr double kMetresPerInch = 0.0254;
 
@@ -31,21 +33,20 @@ void IgnoreFailure(Step step) {
 
 CalcTape::CalcTape(QWidget* parent)
     : QWidget(parent),
-      m_font(QStringLiteral("Courier New")),
+      m_font(QString::fromUtf8(kTapeFontFamily)),
       m_vScroll(new QScrollBar(Qt::Vertical, this)),
       m_scrollBarTwips(kScrollBarTwipsBeforeFontSize) {
     m_font.setStyleHint(QFont::TypeWriter);
-    m_font.setPointSizeF(kDefaultFontSize);
+    m_font.setPointSizeF(kTapeFontPointSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The right button's release raises ShowPopupMenu; no context menu of a parent shows.
     setContextMenuPolicy(Qt::PreventContextMenu);
     m_vScroll->setRange(0, 0);
     connect(m_vScroll, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-    m_nothingToPrint = [this] {
+    m_printNotice = [this](const QString& text) {
         // The application's title is the program's name; the display name would be appended
         // to every window title, so it stays unset.
-        QMessageBox::information(this, QCoreApplication::applicationName(),
-                                 QStringLiteral("Nothing to print"));
+        QMessageBox::information(this, QCoreApplication::applicationName(), text);
     };
     syncSurfaceSize();
     measureMetrics();
@@ -112,8 +113,8 @@ void CalcTape::SetPrinterName(const QString& name) {
     m_printerName = name;
 }
 
-void CalcTape::setNothingToPrintNotice(std::function<void()> notice) {
-    m_nothingToPrint = std::move(notice);
+void CalcTape::setPrintNotice(std::function<void(const QString&)> notice) {
+    m_printNotice = std::move(notice);
 }
 
 const TapeLineStore& CalcTape::Store() const {
@@ -152,8 +153,7 @@ void CalcTape::measureMetrics() {
 
 void CalcTape::placeScrollBar() {
     m_vScroll->setGeometry(0, 0, twipsToPixels(m_scrollBarTwips), height());
-    const auto rowsInView = static_cast<int>(surfaceHeight() / m_metrics.LineHeight);
-    m_vScroll->setPageStep(std::max(1, rowsInView - 1));
+    m_vScroll->setPageStep(TroughStep(surfaceHeight(), m_metrics.LineHeight));
 }
 
 // The image keeps everything drawn on it when the control grows or shrinks; only a redraw
@@ -162,7 +162,7 @@ void CalcTape::syncSurfaceSize() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
                        std::max(1, static_cast<int>(std::ceil(height() * ratio))));
-    const int dotsPerMetre = qRound(1440.0 / m_twipsPerPixel / kMetresPerInch);
+    const int dotsPerMetre = qRound(kTwipsPerInch / m_twipsPerPixel / kMetresPerInch);
     if (m_surface.size() == pixels && m_surface.devicePixelRatio() == ratio &&
         m_surface.dotsPerMeterY() == dotsPerMetre) {
         return;
@@ -188,7 +188,7 @@ double CalcTape::surfaceHeight() const {
 }
 
 int CalcTape::twipsToPixels(double twips) const {
-    return static_cast<int>(RoundHalfEven(twips / m_twipsPerPixel));
+    return TwipsToPixels(twips, m_twipsPerPixel);
 }
 
 }  // namespace vantrel

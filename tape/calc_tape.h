@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/ports.h"
+#include "core/twips.h"
 #include "core/vocabulary.h"
 #include "tape/qt_tape_canvas.h"
 #include "tape/tape_geometry.h"
@@ -49,10 +51,11 @@ class CalcTape : public QWidget, public TapePort {
     // The screen's scale; twips are converted to pixels with it.
     void SetTwipsPerPixel(int twipsPerPixel);
     // The installed printer PrintContent prints on, by device name. Empty, or a printer that
-    // is no longer installed, makes a printout end silently without printing anywhere.
+    // is no longer installed, prints nothing anywhere and says so.
     void SetPrinterName(const QString& name);
-    // Replaces the "Nothing to print" message box, for a caller that must not block.
-    void setNothingToPrintNotice(std::function<void()> notice);
+    // Replaces the information box that PrintContent shows for an empty tape or a failed job,
+    // for a caller that must not block; it gets the box's text.
+    void setPrintNotice(std::function<void(const QString&)> notice);
     const TapeLineStore& Store() const;
 
     // View state; positions and sizes in twips.
@@ -86,7 +89,6 @@ class CalcTape : public QWidget, public TapePort {
     void syncSurfaceSize();
     void drawLines(const TapeRowIndex& rows, std::int32_t first);
     const TapeRowIndex& fullTapeRows();
-    std::int32_t lastCalculationStart() const;
     double surfaceWidth() const;
     double surfaceHeight() const;
     int twipsToPixels(double twips) const;
@@ -94,6 +96,8 @@ class CalcTape : public QWidget, public TapePort {
     void resizeSurfaceHeight(int pixels);
     int tallSurfaceHeight() const;
     bool fitsOneImage(int pixelHeight) const;
+    // Why the tape could not be printed, or nullopt once the job is sent.
+    std::optional<QString> printOnCurrentPrinter() const;
 
     class ViewRestorer;
 
@@ -107,10 +111,10 @@ class CalcTape : public QWidget, public TapePort {
     TapeCursor m_cursor;
     std::int64_t m_topOffset = 0;
     bool m_imageBusy = false;
-    int m_twipsPerPixel = 15;
+    int m_twipsPerPixel = kDesignTwipsPerPixel;
     std::int32_t m_scrollBarTwips;
     QString m_printerName;
-    std::function<void()> m_nothingToPrint;
+    std::function<void(const QString&)> m_printNotice;
 };
 
 }  // namespace vantrel

@@ -2,12 +2,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <limits>
-#include <stdexcept>
+#include <optional>
 
 #include "tape/calc_tape.h"
 #include "tape/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
+#include "tape/tape_scroll.h"
 
 namespace vantrel {
 namespace {
@@ -31,7 +31,7 @@ void CalcTape::DrawLine(const TapeLine& line) {
 
 void CalcTape::Redraw(bool LastCalc) {
     MyCLS();
-    const std::int32_t first = LastCalc ? lastCalculationStart() : 1;
+    const std::int32_t first = LastCalc ? LastCalculationStart(m_store) : 1;
     if (first == 1) {
         drawLines(fullTapeRows(), first);
         return;
@@ -73,22 +73,10 @@ const TapeRowIndex& CalcTape::fullTapeRows() {
     return m_rows;
 }
 
-// The line after the last clear-all marker before the tape's last line; the last line itself
-// is not looked at, so a marker there still shows the calculation it closed.
-std::int32_t CalcTape::lastCalculationStart() const {
-    for (std::int32_t j = m_store.CurrentLine() - 1; j >= 1; --j) {
-        if (m_store.Line(j).Op == TapeOpClearAll) {
-            return j + 1;
-        }
-    }
-    return 1;
-}
-
 void CalcTape::UpdateScroll() {
-    const double h = m_metrics.LineHeight;
-    const std::int64_t e =
-        RoundHalfEven(static_cast<double>(m_cursor.NextY) - surfaceHeight() + h / 2);
-    if (e < 0) {
+    const std::optional<int> rows =
+        RowsBelowView(m_cursor.NextY, surfaceHeight(), m_metrics.LineHeight);
+    if (!rows) {
         const int before = m_vScroll->value();
         {
             const QSignalBlocker blocker(m_vScroll);
@@ -99,28 +87,21 @@ void CalcTape::UpdateScroll() {
         }
         return;
     }
-    const std::int64_t rows = RoundHalfEven(static_cast<double>(e) / h);
-    if (rows > std::numeric_limits<int>::max()) {
-        throw std::overflow_error("the tape has more rows than its scroll bar can count");
-    }
     {
         const QSignalBlocker blocker(m_vScroll);
-        m_vScroll->setMaximum(static_cast<int>(rows));
-        m_vScroll->setValue(static_cast<int>(rows));
+        m_vScroll->setMaximum(*rows);
+        m_vScroll->setValue(*rows);
     }
     VScroll1_Change();
 }
 
 void CalcTape::PageUpDown(PageDirection direction) {
-    const std::int64_t page = RoundHalfEven(surfaceHeight() / m_metrics.LineHeight - 1);
-    const std::int64_t position = m_vScroll->value();
-    const std::int64_t maximum = m_vScroll->maximum();
-    const std::int64_t wanted = direction == PageDirection::Up
-                                    ? std::max<std::int64_t>(position - page, 0)
-                                    : std::min(position + page, maximum);
+    const std::int64_t page = PageRows(surfaceHeight(), m_metrics.LineHeight);
+    const std::int64_t position = MovedPosition(
+        m_vScroll->value(), direction == PageDirection::Up ? -page : page, m_vScroll->maximum());
     {
         const QSignalBlocker blocker(m_vScroll);
-        m_vScroll->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, 0, maximum)));
+        m_vScroll->setValue(static_cast<int>(position));
     }
     VScroll1_Change();
 }

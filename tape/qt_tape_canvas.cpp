@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QString>
 
+#include "core/half_even.h"
 #include "tape/tape_marks.h"
 
 namespace vantrel {
@@ -46,9 +47,9 @@ void QtTapeCanvas::drawMark(int index, double x, double y, double height) {
 
 TapeMetrics MeasureTapeMetrics(const QFont& font, QPaintDevice* device, double devicePerTwip) {
     const QFontMetricsF metrics(font, device);
-    return {static_cast<std::int32_t>(RoundHalfEven(metrics.height() / devicePerTwip)),
-            static_cast<std::int32_t>(
-                RoundHalfEven(metrics.horizontalAdvance(QLatin1Char('W')) / devicePerTwip))};
+    return {
+        RoundHalfEvenTo<std::int32_t>(metrics.height() / devicePerTwip),
+        RoundHalfEvenTo<std::int32_t>(metrics.horizontalAdvance(QLatin1Char('W')) / devicePerTwip)};
 }
 
 }  // namespace vantrel

@@ -1,12 +1,8 @@
 #include "tape/tape_geometry.h"
 
-#include <cmath>
+#include "core/half_even.h"
 
 namespace vantrel {
-
-std::int64_t RoundHalfEven(double value) {
-    return static_cast<std::int64_t>(std::nearbyint(value));
-}
 
 TapeColumn ScreenColumn(double surfaceWidth, TapeMetrics metrics) {
     return {surfaceWidth - 26.0 * metrics.CharWidth, metrics, false};
@@ -37,13 +33,13 @@ bool ApplySameRowRule(TapeCursor& cursor, const TapeLine& line, std::int32_t lin
 
 TotalRows TotalLineRows(std::int64_t y, std::int32_t lineHeight) {
     const double eighth = lineHeight / 8.0;
-    const std::int64_t ruleBottom = RoundHalfEven(static_cast<double>(y) + eighth);
-    return {ruleBottom, RoundHalfEven(static_cast<double>(ruleBottom) + eighth)};
+    const std::int64_t ruleBottom = RoundHalfEvenTo<std::int64_t>(static_cast<double>(y) + eighth);
+    return {ruleBottom, RoundHalfEvenTo<std::int64_t>(static_cast<double>(ruleBottom) + eighth)};
 }
 
 std::int64_t AdvanceRow(std::int64_t y, TapeOp op, std::int32_t lineHeight) {
     if (op >= TapeOpTotalBase) {
-        return RoundHalfEven(static_cast<double>(y) + 1.5 * lineHeight);
+        return RoundHalfEvenTo<std::int64_t>(static_cast<double>(y) + 1.5 * lineHeight);
     }
     return y + lineHeight;
 }

@@ -10,9 +10,6 @@
 // column's place and the start of the total rule differ.
 namespace vantrel {
 
-// Nearest whole number, halves to the even neighbour.
-std::int64_t RoundHalfEven(double value);
-
 struct TapeMetrics {
     std::int32_t LineHeight = 0;  // height of "W", rounded: one row
     std::int32_t CharWidth = 0;   // width of "W", rounded: one character cell

@@ -48,4 +48,13 @@ std::size_t TapeLineStore::AllocatedBytes() const {
     return m_records.capacity() * sizeof(Record) + m_texts.capacity();
 }
 
+std::int32_t LastCalculationStart(const TapeLineStore& store) {
+    for (std::int32_t j = store.CurrentLine() - 1; j >= 1; --j) {
+        if (store.Line(j).Op == TapeOpClearAll) {
+            return j + 1;
+        }
+    }
+    return 1;
+}
+
 }  // namespace vantrel

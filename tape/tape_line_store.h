@@ -46,4 +46,10 @@ class TapeLineStore {
     std::int32_t m_currentLine = 0;
 };
 
+// The first line of the last calculation: the line after the last clear-all marker before the
+// tape's last line, or 1. The last line itself is not looked at, so a tape ending with a marker
+// still has the calculation that the marker closed. Throws std::out_of_range when the count
+// lies beyond the stored lines.
+std::int32_t LastCalculationStart(const TapeLineStore& store);
+
 }  // namespace vantrel

@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "core/tape_line.h"
+
 class QPainter;
 
 namespace vantrel {
@@ -14,7 +16,7 @@ namespace vantrel {
 // kept as vectors so that they stay sharp at any size they are drawn at.
 class TapeMarks {
   public:
-    static constexpr int kCount = 11;
+    static constexpr int kCount = LineCode(TapeOpMemoryClear) + 1;
 
     TapeMarks();
     // The image's own size in pixels.

@@ -1,5 +1,6 @@
 #include "tape/tape_print_layout.h"
 
+#include "core/half_even.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_geometry.h"
 
@@ -23,9 +24,9 @@ struct PaperRun {
 
 PaperRun StartRun(const TapePrintSurface& surface) {
     PaperRun run;
-    run.metrics.LineHeight = static_cast<std::int32_t>(RoundHalfEven(surface.textHeight("W")));
-    run.metrics.CharWidth = static_cast<std::int32_t>(RoundHalfEven(surface.textWidth("W")));
-    run.pageWidth = static_cast<double>(RoundHalfEven(surface.printableWidth()));
+    run.metrics.LineHeight = RoundHalfEvenTo<std::int32_t>(surface.textHeight("W"));
+    run.metrics.CharWidth = RoundHalfEvenTo<std::int32_t>(surface.textWidth("W"));
+    run.pageWidth = RoundHalfEven(surface.printableWidth());
     run.printableHeight = surface.printableHeight();
     run.cursor.NextY = run.TopRow();
     return run;

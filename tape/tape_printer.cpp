@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "core/twips.h"
 #include "tape/qt_tape_canvas.h"
 #include "tape/tape_print_layout.h"
 
@@ -11,7 +12,6 @@ namespace vantrel {
 namespace {
 
 constexpr double kPrintFontSize = 10;
-constexpr double kTwipsPerInch = 1440;
 // Marks keep the size they have on a screen of 96 dots per inch.
 constexpr double kMarkPixelsPerInch = 96;
 
@@ -53,7 +53,15 @@ bool PrintTape(QPrinter& printer, const TapeLineStore& store, const QString& fon
         return false;
     }
     PrinterSurface surface(painter, printer, font, marks);
-    if (!PrintTapeLines(surface, store)) {
+    bool printed = false;
+    try {
+        printed = PrintTapeLines(surface, store);
+    } catch (...) {
+        // Half a tape must not reach the paper when the user is told it was not printed.
+        printer.abort();
+        throw;
+    }
+    if (!printed) {
         printer.abort();
         return false;
     }

@@ -1,34 +1,20 @@
 #include "shell/layout/twips.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "core/half_even.h"
 
 namespace vantrel {
-
-namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-
-// std::nearbyint rounds halves to even under the default rounding mode.
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
-}  // namespace
 
 int TwipsPerPixelFromDpi(double dotsPerInch) {
     if (!(dotsPerInch > 0)) {
         return kDesignTwipsPerPixel;
     }
-    return std::max(1, RoundHalfEven(kTwipsPerInch / dotsPerInch));
+    return std::max(1, RoundHalfEvenTo<int>(kTwipsPerInch / dotsPerInch));
 }
 
 double ScaleFromDesign(double twips, int twipsPerPixel) {
     return twips * twipsPerPixel / kDesignTwipsPerPixel;
-}
-
-int TwipsToPixels(double twips, int twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
 PixelRect TwipsToPixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY) {

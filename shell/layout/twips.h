@@ -1,9 +1,8 @@
 #pragma once
 
-namespace vantrel {
+#include "core/twips.h"
 
-// The layout was drawn at 96 dots per inch, where one pixel is 15 twips.
-inline constexpr int kDesignTwipsPerPixel = 15;
+namespace vantrel {
 
 struct TwipsRect {
     double left = 0;
@@ -33,7 +32,6 @@ int TwipsPerPixelFromDpi(double dotsPerInch);
 // size in pixels.
 double ScaleFromDesign(double twips, int twipsPerPixel);
 
-int TwipsToPixels(double twips, int twipsPerPixel);
 PixelRect TwipsToPixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY);
 
 }  // namespace vantrel

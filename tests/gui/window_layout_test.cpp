@@ -2,7 +2,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <cmath>
 
 #include "shell/layout/design.h"
 #include "tests/gui/window_fixture.h"
@@ -72,8 +71,7 @@ TEST_F(WindowLayoutTest, AtTwelveTwipsPerPixelPixelsStayAndTwipsShrink) {
 TEST_F(WindowLayoutTest, TapeScrollBarIsTwoCharacterCellsWideFromTheStart) {
     for (const int tpp : {15, 12}) {
         StartWindow(tpp);
-        const double cells = 2.0 * Tape().CharWidth() / tpp;
-        EXPECT_EQ(Tape().VScroll1()->width(), static_cast<int>(std::nearbyint(cells))) << tpp;
+        EXPECT_EQ(Tape().VScroll1()->width(), TwipsToPixels(2.0 * Tape().CharWidth(), tpp)) << tpp;
     }
 }
 

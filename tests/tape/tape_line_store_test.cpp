@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 namespace {
@@ -82,6 +83,37 @@ TEST(TapeLineStore, CountBeyondTheStoredLinesIsReportedNotInvented) {
     EXPECT_THROW(store.Line(3), std::out_of_range);
     EXPECT_THROW(store.SetCurrentLine(-1), std::out_of_range);
     EXPECT_THROW(store.Line(0), std::out_of_range);
+}
+
+TEST(TapeLineStore, TheLastCalculationStartsAfterTheLastClearAllMarkerBeforeTheLastLine) {
+    struct Case {
+        const char* name;
+        std::vector<TapeOp> ops;
+        std::int32_t count;
+        std::int32_t start;
+    };
+    const std::vector<Case> cases = {
+        {"empty", {}, 0, 1},
+        {"no marker", {TapeOpAdd, TapeOpAdd, TapeOpAdd}, 3, 1},
+        {"marker only at the end", {TapeOpAdd, TapeOpAdd, TapeOpClearAll}, 3, 1},
+        {"marker first", {TapeOpClearAll, TapeOpAdd}, 2, 2},
+        {"two markers",
+         {TapeOpClearAll, TapeOpAdd, TapeOpClearAll, TapeOpAdd, TapeOpClearAll},
+         5,
+         4},
+        {"marker above the count", {TapeOpAdd, TapeOpAdd, TapeOpClearAll, TapeOpAdd}, 3, 1},
+    };
+    for (const Case& c : cases) {
+        TapeLineStore store;
+        for (const TapeOp op : c.ops) {
+            store.AddDataLine("1", op, true);
+        }
+        store.SetCurrentLine(c.count);
+        EXPECT_EQ(LastCalculationStart(store), c.start) << c.name;
+    }
+    TapeLineStore beyond = StoreOf(2);
+    beyond.SetCurrentLine(5);
+    EXPECT_THROW(LastCalculationStart(beyond), std::out_of_range);
 }
 
 TEST(TapeLineStore, LongTapeCostsFewBytesPerLineBeyondItsText) {

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <string>
 
+#include "tape/tape_font.h"
+#include "tape/tape_scroll.h"
 #include "tape_fixture.h"
 
 namespace vantrel {
@@ -20,16 +22,13 @@ void AddLines(CalcTape& tape, int count, TapeOp op = TapeOpAdd) {
     }
 }
 
-std::int64_t ExpectedMaximum(const CalcTape& tape) {
-    const double h = tape.LineHeight();
-    const std::int64_t e =
-        RoundHalfEven(static_cast<double>(tape.NextY()) - tape.height() * 15.0 + h / 2);
-    return e < 0 ? 0 : RoundHalfEven(static_cast<double>(e) / h);
+int ExpectedMaximum(const CalcTape& tape) {
+    return RowsBelowView(tape.NextY(), tape.height() * 15.0, tape.LineHeight()).value_or(0);
 }
 
 TEST(CalcTape, StartsEmptyWithTheTapeFontAndANarrowScrollBar) {
     auto tape = ShownTape();
-    EXPECT_FLOAT_EQ(tape->FontSize(), 11.4f);
+    EXPECT_FLOAT_EQ(tape->FontSize(), static_cast<float>(kTapeFontPointSize));
     EXPECT_GT(tape->LineHeight(), tape->CharWidth());
     EXPECT_GT(tape->CharWidth(), 0);
     EXPECT_EQ(tape->NextY(), tape->LineHeight());
@@ -52,8 +51,7 @@ TEST(CalcTape, WritingFontSizeChangesTheMetricsButNotTheDrawing) {
     EXPECT_NEAR(tape->LineHeight(), 2 * h, 3);
     EXPECT_NEAR(tape->CharWidth(), 2 * c, 3);
     EXPECT_EQ(tape->Surface(), before);
-    EXPECT_EQ(tape->VScroll1()->width(),
-              static_cast<int>(RoundHalfEven(2.0 * tape->CharWidth() / 15)));
+    EXPECT_EQ(tape->VScroll1()->width(), TwipsToPixels(2.0 * tape->CharWidth(), 15));
     tape->Redraw();
     EXPECT_NE(tape->Surface(), before);
     EXPECT_THROW(tape->SetFontSize(0), std::invalid_argument);
@@ -98,7 +96,7 @@ TEST(CalcTape, PagingMovesOneViewLessARowAndStopsAtTheEnds) {
     AddLines(*tape, 60);
     QScrollBar* bar = tape->VScroll1();
     const int maximum = bar->maximum();
-    const auto page = static_cast<int>(RoundHalfEven(271.0 * 15 / tape->LineHeight() - 1));
+    const auto page = static_cast<int>(PageRows(271.0 * 15, tape->LineHeight()));
     ASSERT_GT(maximum, 2 * page);
 
     tape->PageUpDown(PageDirection::Down);
@@ -270,10 +268,9 @@ TEST(CalcTape, ScaleOfTwelveTwipsPerPixelKeepsTheTwipsGeometry) {
     auto tape = ShownTape();
     const std::int32_t h = tape->LineHeight();
     tape->SetTwipsPerPixel(12);
-    tape->SetFontSize(11.4f * 12 / 15);
+    tape->SetFontSize(static_cast<float>(kTapeFontPointSize * 12 / 15));
     EXPECT_NEAR(tape->LineHeight(), 0.8 * h, 8);
-    EXPECT_EQ(tape->VScroll1()->width(),
-              static_cast<int>(RoundHalfEven(2.0 * tape->CharWidth() / 12)));
+    EXPECT_EQ(tape->VScroll1()->width(), TwipsToPixels(2.0 * tape->CharWidth(), 12));
     EXPECT_THROW(tape->SetTwipsPerPixel(0), std::invalid_argument);
 }
 

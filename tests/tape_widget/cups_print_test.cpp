@@ -21,7 +21,7 @@ class CupsPrinting : public ::testing::Test {
         if (!m_queues) {
             GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
         }
-        m_tape.setNothingToPrintNotice([] { ADD_FAILURE() << "the tape is not empty"; });
+        m_tape.setPrintNotice([this](const QString& text) { m_notices << text; });
     }
 
     // Amounts of this run only, so that an older printout cannot pass for this one.
@@ -39,6 +39,7 @@ class CupsPrinting : public ::testing::Test {
 
     std::optional<TestQueues> m_queues;
     CalcTape m_tape;
+    QStringList m_notices;
 };
 
 TEST_F(CupsPrinting, ATapeArrivesOnItsQueueWithItsAmountsInOrder) {
@@ -49,10 +50,11 @@ TEST_F(CupsPrinting, ATapeArrivesOnItsQueueWithItsAmountsInOrder) {
     m_tape.PrintContent();
     EXPECT_TRUE(PrintedInOrder(*m_queues, queue, amounts))
         << "no printout in " << m_queues->OutputFile(queue).toStdString();
+    EXPECT_TRUE(m_notices.isEmpty()) << m_notices.join('\n').toStdString();
 }
 
 // Qt sends a job for an unknown printer to the default one, and with no printer at all writes
-// a PDF file; neither may happen.
+// a PDF file; neither may happen, and the user is told why nothing was printed.
 TEST_F(CupsPrinting, WithoutItsPrinterATapeIsPrintedNowhere) {
     AddAmounts();
     const int jobsBefore = JobCount(m_queues->defaultName);
@@ -63,6 +65,10 @@ TEST_F(CupsPrinting, WithoutItsPrinterATapeIsPrintedNowhere) {
     }
     EXPECT_EQ(JobCount(m_queues->defaultName), jobsBefore);
     EXPECT_EQ(m_tape.CurrentLine(), 7);
+    EXPECT_EQ(m_notices,
+              QStringList({"The tape could not be printed: the printer \"VantrelGone\" is no "
+                           "longer installed.",
+                           "The tape could not be printed: no printer is installed."}));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using testing::IsInk;
 using testing::ShownTape;
 
 int PixelsOf(double twips) {
-    return static_cast<int>(RoundHalfEven(twips / 15));
+    return TwipsToPixels(twips, 15);
 }
 
 void AddCalculation(CalcTape& tape, int lines, const std::string& prefix) {

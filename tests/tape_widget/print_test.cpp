@@ -3,7 +3,10 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <utility>
+#include <vector>
 
+#include "tape/tape_font.h"
 #include "tape/tape_marks.h"
 #include "tape/tape_printer.h"
 #include "tape_fixture.h"
@@ -29,27 +32,42 @@ void AddAmounts(TapeLineStore& store, const QStringList& amounts) {
     }
 }
 
+// What the tape tells the user, in place of the information box.
+struct Notices {
+    explicit Notices(CalcTape& tape) {
+        tape.setPrintNotice([this](const QString& text) { texts << text; });
+    }
+    QStringList texts;
+};
+
 TEST(TapePrinting, AnEmptyTapeSaysThereIsNothingToPrint) {
     CalcTape tape;
-    int notices = 0;
-    tape.setNothingToPrintNotice([&notices] { ++notices; });
+    Notices notices(tape);
     tape.PrintContent();
-    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(notices.texts, QStringList{"Nothing to print"});
     tape.AddDataLine("1.00", TapeOpAdd, true);
     tape.SetCurrentLine(0);
     tape.PrintContent();
-    EXPECT_EQ(notices, 2);
+    EXPECT_EQ(notices.texts, QStringList(2, "Nothing to print"));
 }
 
-TEST(TapePrinting, APrinterThatCannotStartEndsThePrintoutSilently) {
-    CalcTape tape;
-    int notices = 0;
-    tape.setNothingToPrintNotice([&notices] { ++notices; });
-    tape.AddDataLine("1.00", TapeOpAdd, true);
-    tape.SetPrinterName(QStringLiteral("no printer of this name"));
-    EXPECT_NO_THROW(tape.PrintContent());
-    EXPECT_EQ(notices, 0);
-    EXPECT_EQ(tape.CurrentLine(), 1);
+// That no job reaches any queue is checked on the test run's own queues (cups_print_test.cpp).
+TEST(TapePrinting, APrintThatCannotStartSaysWhyInOneBox) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"", "The tape could not be printed: no printer is installed."},
+        {"no printer of this name",
+         "The tape could not be printed: the printer \"no printer of this name\" is no longer "
+         "installed."},
+    };
+    for (const auto& [printer, text] : cases) {
+        CalcTape tape;
+        Notices notices(tape);
+        tape.AddDataLine("1.00", TapeOpAdd, true);
+        tape.SetPrinterName(printer);
+        tape.PrintContent();
+        EXPECT_EQ(notices.texts, QStringList{text});
+        EXPECT_EQ(tape.CurrentLine(), 1);
+    }
 }
 
 class PdfPrinting : public ::testing::Test {
@@ -59,7 +77,7 @@ class PdfPrinting : public ::testing::Test {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        EXPECT_TRUE(PrintTape(printer, store, QStringLiteral("Courier New"), marks));
+        EXPECT_TRUE(PrintTape(printer, store, QString::fromUtf8(kTapeFontFamily), marks));
         return path;
     }
 

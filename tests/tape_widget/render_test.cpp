@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "core/half_even.h"
 #include "tape/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
+#include "tape/tape_font.h"
 #include "tape_fixture.h"
 
 namespace vantrel {
@@ -106,9 +108,9 @@ TEST_F(RenderedTape, ScrolledViewEqualsDrawingEveryLine) {
         everyLine.fill(Qt::white);
         {
             QPainter painter(&everyLine);
-            QFont font(QStringLiteral("Courier New"));
+            QFont font(QString::fromUtf8(kTapeFontFamily));
             font.setStyleHint(QFont::TypeWriter);
-            font.setPointSizeF(11.4);
+            font.setPointSizeF(kTapeFontPointSize);
             const TapeMarks marks;
             QtTapeCanvas canvas(painter, font, marks, {1.0 / 15, 1.0, QColor(0, 0, 128)});
             TapeCursor cursor{255, {}};

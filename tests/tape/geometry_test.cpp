@@ -25,14 +25,6 @@ struct Drawn {
     }
 };
 
-TEST(TapeGeometry, RoundsHalvesToTheEvenNeighbour) {
-    const std::vector<std::pair<double, std::int64_t>> cases = {
-        {187.5, 188}, {195.5, 196}, {188.5, 188}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {7.4, 7}};
-    for (const auto& [value, rounded] : cases) {
-        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
-    }
-}
-
 TEST(TapeGeometry, ScreenColumnKeepsTwoCellsAtTheRightEdge) {
     const TapeColumn column = ScreenColumn(960, kMetrics);
     EXPECT_DOUBLE_EQ(column.x0, 180);
