@@ -85,7 +85,7 @@ std::optional<Decimal> ToDecimal(double value) {
                        decimal->scaled < 0 ? -decimal->scaled : decimal->scaled, -decimal->places};
     }
     const SignificantDigits digits = ConvertSignificantDigits(value);
-    if (digits.isZero()) {
+    if (digits.IsZero()) {
         return Decimal{};
     }
     // 10^29 already exceeds 2^96.

@@ -52,7 +52,7 @@ void IncrementDigits(ScaledDigits& scaled) {
 
 ScaledDigits ScaleAndRound(const SignificantDigits& source, int places) {
     ScaledDigits scaled;
-    if (source.isZero()) {
+    if (source.IsZero()) {
         scaled.lead[0] = '0';
         scaled.leadCount = 1;
         return scaled;

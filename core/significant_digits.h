@@ -21,7 +21,7 @@ struct SignificantDigits {
     std::array<char, kSignificantDigits> digits{};
     int exponent = 0;
 
-    bool isZero() const { return digits[0] == '0'; }
+    bool IsZero() const { return digits[0] == '0'; }
 };
 
 // The digits as the library's conversion writes them, rounded once from the exact binary value.

@@ -10,7 +10,7 @@ void CopyTapeImage(CalcTape& tape, QtClipboard& clipboard, TapeImageMode Mode) {
     // Tape check mark.
     const bool wasHidden = tape.isHidden();
     tape.hide();
-    const QImage image = tape.GetTapeImage(ValueOf(Mode));
+    const QImage image = tape.GetTapeImage(Mode);
     tape.setHidden(wasHidden);
     clipboard.SetImage(image);
 }

@@ -48,9 +48,9 @@ CalcTape::CalcTape(QWidget* parent)
         // to every window title, so it stays unset.
         QMessageBox::information(this, QCoreApplication::applicationName(), text);
     };
-    syncSurfaceSize();
-    measureMetrics();
-    placeScrollBar();
+    SyncSurfaceSize();
+    MeasureMetrics();
+    PlaceScrollBar();
     MyCLS();
 }
 
@@ -93,9 +93,9 @@ void CalcTape::SetFontSize(float vNewValue) {
         throw std::invalid_argument("a font size must be a positive number");
     }
     m_font.setPointSizeF(vNewValue);
-    measureMetrics();
+    MeasureMetrics();
     m_scrollBarTwips = 2 * m_metrics.CharWidth;
-    placeScrollBar();
+    PlaceScrollBar();
 }
 
 void CalcTape::SetTwipsPerPixel(int twipsPerPixel) {
@@ -103,9 +103,9 @@ void CalcTape::SetTwipsPerPixel(int twipsPerPixel) {
         throw std::invalid_argument("twips per pixel must be positive");
     }
     m_twipsPerPixel = twipsPerPixel;
-    syncSurfaceSize();
-    measureMetrics();
-    placeScrollBar();
+    SyncSurfaceSize();
+    MeasureMetrics();
+    PlaceScrollBar();
     Redraw(false);
 }
 
@@ -113,7 +113,7 @@ void CalcTape::SetPrinterName(const QString& name) {
     m_printerName = name;
 }
 
-void CalcTape::setPrintNotice(std::function<void(const QString&)> notice) {
+void CalcTape::SetPrintNotice(std::function<void(const QString&)> notice) {
     m_printNotice = std::move(notice);
 }
 
@@ -137,28 +137,28 @@ void CalcTape::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CalcTape::UserControl_Resize() {
-    syncSurfaceSize();
+    SyncSurfaceSize();
     if (m_imageBusy) {
         return;
     }
-    IgnoreFailure([this] { placeScrollBar(); });
+    IgnoreFailure([this] { PlaceScrollBar(); });
     IgnoreFailure([this] { UpdateScroll(); });
     IgnoreFailure([this] { Redraw(false); });
 }
 
-void CalcTape::measureMetrics() {
+void CalcTape::MeasureMetrics() {
     m_metrics = MeasureTapeMetrics(m_font, &m_surface, 1.0 / m_twipsPerPixel);
     m_rows.Reset(m_metrics.LineHeight);
 }
 
-void CalcTape::placeScrollBar() {
-    m_vScroll->setGeometry(0, 0, twipsToPixels(m_scrollBarTwips), height());
-    m_vScroll->setPageStep(TroughStep(surfaceHeight(), m_metrics.LineHeight));
+void CalcTape::PlaceScrollBar() {
+    m_vScroll->setGeometry(0, 0, ToPixels(m_scrollBarTwips), height());
+    m_vScroll->setPageStep(TroughStep(SurfaceHeight(), m_metrics.LineHeight));
 }
 
 // The image keeps everything drawn on it when the control grows or shrinks; only a redraw
 // replaces it. It is made at the screen's own pixel density so that text stays sharp.
-void CalcTape::syncSurfaceSize() {
+void CalcTape::SyncSurfaceSize() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
                        std::max(1, static_cast<int>(std::ceil(height() * ratio))));
@@ -179,15 +179,15 @@ void CalcTape::syncSurfaceSize() {
     m_surface = std::move(next);
 }
 
-double CalcTape::surfaceWidth() const {
+double CalcTape::SurfaceWidth() const {
     return static_cast<double>(width()) * m_twipsPerPixel;
 }
 
-double CalcTape::surfaceHeight() const {
+double CalcTape::SurfaceHeight() const {
     return static_cast<double>(height()) * m_twipsPerPixel;
 }
 
-int CalcTape::twipsToPixels(double twips) const {
+int CalcTape::ToPixels(double twips) const {
     return TwipsToPixels(twips, m_twipsPerPixel);
 }
 

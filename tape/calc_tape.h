@@ -47,7 +47,7 @@ class CalcTape : public QWidget, public TapePort {
     void SetFontSize(float vNewValue);
     // 1 the whole tape, 2 the lines in view, 3 the last calculation; a null image for any
     // other mode or for a tape too tall for one image.
-    QImage GetTapeImage(int Mode);
+    QImage GetTapeImage(TapeImageMode Mode);
     // The screen's scale; twips are converted to pixels with it.
     void SetTwipsPerPixel(int twipsPerPixel);
     // The installed printer PrintContent prints on, by device name. Empty, or a printer that
@@ -55,7 +55,7 @@ class CalcTape : public QWidget, public TapePort {
     void SetPrinterName(const QString& name);
     // Replaces the information box that PrintContent shows for an empty tape or a failed job,
     // for a caller that must not block; it gets the box's text.
-    void setPrintNotice(std::function<void(const QString&)> notice);
+    void SetPrintNotice(std::function<void(const QString&)> notice);
     const TapeLineStore& Store() const;
 
     // View state; positions and sizes in twips.
@@ -84,20 +84,20 @@ class CalcTape : public QWidget, public TapePort {
     void DrawLine(const TapeLine& line);
     void VScroll1_Change();
     void UserControl_Resize();
-    void measureMetrics();
-    void placeScrollBar();
-    void syncSurfaceSize();
-    void drawLines(const TapeRowIndex& rows, std::int32_t first);
-    const TapeRowIndex& fullTapeRows();
-    double surfaceWidth() const;
-    double surfaceHeight() const;
-    int twipsToPixels(double twips) const;
-    CanvasScale screenScale() const;
-    void resizeSurfaceHeight(int pixels);
-    int tallSurfaceHeight() const;
-    bool fitsOneImage(int pixelHeight) const;
+    void MeasureMetrics();
+    void PlaceScrollBar();
+    void SyncSurfaceSize();
+    void DrawLines(const TapeRowIndex& rows, std::int32_t first);
+    const TapeRowIndex& FullTapeRows();
+    double SurfaceWidth() const;
+    double SurfaceHeight() const;
+    int ToPixels(double twips) const;
+    CanvasScale ScreenScale() const;
+    void ResizeSurfaceHeight(int pixels);
+    int TallSurfaceHeight() const;
+    bool FitsOneImage(int pixelHeight) const;
     // Why the tape could not be printed, or nullopt once the job is sent.
-    std::optional<QString> printOnCurrentPrinter() const;
+    std::optional<QString> PrintOnCurrentPrinter() const;
 
     class ViewRestorer;
 

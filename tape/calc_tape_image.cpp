@@ -1,13 +1,6 @@
 #include "tape/calc_tape.h"
 
 namespace vantrel {
-namespace {
-
-constexpr int kWholeTape = 1;
-constexpr int kVisibleLines = 2;
-constexpr int kLastCalculation = 3;
-
-}  // namespace
 
 // Puts the height, the scroll offset and the drawing back however the export ends. A hidden
 // control gets its size changes delivered when it is shown again; the round trip to the same
@@ -26,7 +19,7 @@ class CalcTape::ViewRestorer {
     ViewRestorer& operator=(const ViewRestorer&) = delete;
     ~ViewRestorer() {
         try {
-            m_tape.resizeSurfaceHeight(m_height);
+            m_tape.ResizeSurfaceHeight(m_height);
             m_tape.m_topOffset = m_topOffset;
             m_tape.Redraw(false);
         } catch (const std::exception&) {
@@ -43,43 +36,43 @@ class CalcTape::ViewRestorer {
     bool m_resizePending;
 };
 
-QImage CalcTape::GetTapeImage(int Mode) {
-    if (Mode == kVisibleLines) {
+QImage CalcTape::GetTapeImage(TapeImageMode Mode) {
+    if (Mode == TapeImageMode::VisibleLines) {
         return m_surface.copy();
     }
-    if (Mode != kWholeTape && Mode != kLastCalculation) {
+    if (Mode != TapeImageMode::WholeTape && Mode != TapeImageMode::LastCalculation) {
         return {};
     }
-    const bool lastCalc = Mode == kLastCalculation;
-    if (!lastCalc && !fitsOneImage(tallSurfaceHeight())) {
+    const bool lastCalc = Mode == TapeImageMode::LastCalculation;
+    if (!lastCalc && !FitsOneImage(TallSurfaceHeight())) {
         return {};
     }
     const ViewRestorer restorer(*this);
     if (lastCalc) {
         Redraw(true);
-        if (!fitsOneImage(tallSurfaceHeight())) {
+        if (!FitsOneImage(TallSurfaceHeight())) {
             return {};
         }
     }
-    resizeSurfaceHeight(tallSurfaceHeight());
+    ResizeSurfaceHeight(TallSurfaceHeight());
     Redraw(lastCalc);
     return m_surface.copy();
 }
 
 // Half a row above the first row and down to the bottom of the row after the last line.
-int CalcTape::tallSurfaceHeight() const {
-    return twipsToPixels(m_metrics.LineHeight / 2.0 + static_cast<double>(m_cursor.NextY));
+int CalcTape::TallSurfaceHeight() const {
+    return ToPixels(m_metrics.LineHeight / 2.0 + static_cast<double>(m_cursor.NextY));
 }
 
-bool CalcTape::fitsOneImage(int pixelHeight) const {
+bool CalcTape::FitsOneImage(int pixelHeight) const {
     const double ratio = devicePixelRatioF();
     const double bytes = width() * ratio * pixelHeight * ratio * 4;
     return pixelHeight <= QWIDGETSIZE_MAX && bytes <= kMaxImageBytes;
 }
 
-void CalcTape::resizeSurfaceHeight(int pixels) {
+void CalcTape::ResizeSurfaceHeight(int pixels) {
     resize(width(), pixels);
-    syncSurfaceSize();
+    SyncSurfaceSize();
 }
 
 }  // namespace vantrel

@@ -42,13 +42,13 @@ void CalcTape::PrintContent() {
         m_printNotice(QStringLiteral("Nothing to print"));
         return;
     }
-    if (const std::optional<QString> failure = printOnCurrentPrinter()) {
+    if (const std::optional<QString> failure = PrintOnCurrentPrinter()) {
         m_printNotice(*failure);
     }
 }
 
 // The tape itself is untouched whatever happens to the job.
-std::optional<QString> CalcTape::printOnCurrentPrinter() const {
+std::optional<QString> CalcTape::PrintOnCurrentPrinter() const {
     try {
         QPrinter printer(QPrinter::HighResolution);
         if (std::optional<QString> problem = UsePrinter(printer, m_printerName)) {

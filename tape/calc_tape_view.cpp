@@ -24,8 +24,8 @@ void CalcTape::MyCLS() {
 
 void CalcTape::DrawLine(const TapeLine& line) {
     QPainter painter(&m_surface);
-    QtTapeCanvas canvas(painter, m_font, m_marks, screenScale());
-    DrawTapeLine(canvas, ScreenColumn(surfaceWidth(), m_metrics), m_cursor, line, m_topOffset);
+    QtTapeCanvas canvas(painter, m_font, m_marks, ScreenScale());
+    DrawTapeLine(canvas, ScreenColumn(SurfaceWidth(), m_metrics), m_cursor, line, m_topOffset);
     update();
 }
 
@@ -33,30 +33,30 @@ void CalcTape::Redraw(bool LastCalc) {
     MyCLS();
     const std::int32_t first = LastCalc ? LastCalculationStart(m_store) : 1;
     if (first == 1) {
-        drawLines(fullTapeRows(), first);
+        DrawLines(FullTapeRows(), first);
         return;
     }
     TapeRowIndex rows;
     rows.Reset(m_metrics.LineHeight, first);
     rows.Extend(m_store, m_store.CurrentLine());
-    drawLines(rows, first);
+    DrawLines(rows, first);
 }
 
 // Draws only the lines that reach into the view, then leaves the cursor where drawing every
 // line from `first` would have left it. A line's ink stays within two rows and a cell of the
 // y at which it starts.
-void CalcTape::drawLines(const TapeRowIndex& rows, std::int32_t first) {
+void CalcTape::DrawLines(const TapeRowIndex& rows, std::int32_t first) {
     const std::int32_t last = m_store.CurrentLine();
     if (last < first) {
         return;
     }
     const std::int64_t margin = 2 * std::int64_t{m_metrics.LineHeight} + m_metrics.CharWidth;
-    const auto bottom = static_cast<std::int64_t>(surfaceHeight()) + m_topOffset + margin;
+    const auto bottom = static_cast<std::int64_t>(SurfaceHeight()) + m_topOffset + margin;
     std::int32_t k = std::clamp(rows.FirstLineFrom(m_topOffset - margin), first, last + 1);
     {
         QPainter painter(&m_surface);
-        QtTapeCanvas canvas(painter, m_font, m_marks, screenScale());
-        const TapeColumn column = ScreenColumn(surfaceWidth(), m_metrics);
+        QtTapeCanvas canvas(painter, m_font, m_marks, ScreenScale());
+        const TapeColumn column = ScreenColumn(SurfaceWidth(), m_metrics);
         if (k <= last) {
             m_cursor = rows.CursorBefore(m_store, k);
         }
@@ -68,14 +68,14 @@ void CalcTape::drawLines(const TapeRowIndex& rows, std::int32_t first) {
     update();
 }
 
-const TapeRowIndex& CalcTape::fullTapeRows() {
+const TapeRowIndex& CalcTape::FullTapeRows() {
     m_rows.Extend(m_store, m_store.CurrentLine());
     return m_rows;
 }
 
 void CalcTape::UpdateScroll() {
     const std::optional<int> rows =
-        RowsBelowView(m_cursor.NextY, surfaceHeight(), m_metrics.LineHeight);
+        RowsBelowView(m_cursor.NextY, SurfaceHeight(), m_metrics.LineHeight);
     if (!rows) {
         const int before = m_vScroll->value();
         {
@@ -96,7 +96,7 @@ void CalcTape::UpdateScroll() {
 }
 
 void CalcTape::PageUpDown(PageDirection direction) {
-    const std::int64_t page = PageRows(surfaceHeight(), m_metrics.LineHeight);
+    const std::int64_t page = PageRows(SurfaceHeight(), m_metrics.LineHeight);
     const std::int64_t position = MovedPosition(
         m_vScroll->value(), direction == PageDirection::Up ? -page : page, m_vScroll->maximum());
     {
@@ -111,7 +111,7 @@ void CalcTape::VScroll1_Change() {
     Redraw(false);
 }
 
-CanvasScale CalcTape::screenScale() const {
+CanvasScale CalcTape::ScreenScale() const {
     return {1.0 / m_twipsPerPixel, 1.0, kNormalInk};
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "tape/tape_font.h"
+
 namespace vantrel {
 
 namespace {
@@ -77,7 +79,9 @@ std::span<const RoundOptDesign> RoundOptDesigns() {
 
 std::vector<ControlDesign> DesignControls() {
     std::vector<ControlDesign> controls{
-        {std::string(kTapeName), {4620, 0, 3975, 4065}, FontDesign{"Courier New", kTapeFontPoints}},
+        {std::string(kTapeName),
+         {4620, 0, 3975, 4065},
+         FontDesign{std::string(kTapeFontFamily), kTapeFontPointSize}},
         {std::string(kDisplayName), {90, 0, 4410, 495}, FontDesign{"MS Sans Serif", 18, true}},
         {std::string(kMemoryLabelName), {810, 1245, 1770, 270}, kFormFont},
         {std::string(kCounterLabelName), {90, 1245, 570, 270}, kFormFont},

@@ -50,8 +50,6 @@ inline constexpr std::string_view kTapeName = "CalcTape1";
 inline constexpr std::string_view kRoundPanelName = "RoundFrame";
 inline constexpr std::string_view kRoundPanelToolTip = "Round \\ Input Option";
 
-inline constexpr double kTapeFontPoints = 11.4;
-
 // Object names of the arrays' elements: theButton7, RoundOpt6, RoundLabel6.
 std::string KeyName(int index);
 std::string RoundOptName(int index);

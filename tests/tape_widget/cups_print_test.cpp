@@ -21,7 +21,7 @@ class CupsPrinting : public ::testing::Test {
         if (!m_queues) {
             GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
         }
-        m_tape.setPrintNotice([this](const QString& text) { m_notices << text; });
+        m_tape.SetPrintNotice([this](const QString& text) { m_notices << text; });
     }
 
     // Amounts of this run only, so that an older printout cannot pass for this one.

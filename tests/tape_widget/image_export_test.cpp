@@ -58,7 +58,7 @@ class ResizeCounter : public QObject {
 
 TEST(TapeImage, AnEmptyTapeGivesAWhiteImageOneAndAHalfRowsHigh) {
     auto tape = ShownTape();
-    const QImage image = tape->GetTapeImage(1);
+    const QImage image = tape->GetTapeImage(TapeImageMode::WholeTape);
     EXPECT_EQ(image.size(), QSize(265, PixelsOf(1.5 * tape->LineHeight())));
     EXPECT_TRUE(IsBlank(image));
 }
@@ -71,7 +71,7 @@ TEST(TapeImage, TheWholeTapeFromItsTopLeavesTheViewAsItWas) {
     ResizeCounter barResizes;
     tape->VScroll1()->installEventFilter(&barResizes);
 
-    const QImage image = tape->GetTapeImage(1);
+    const QImage image = tape->GetTapeImage(TapeImageMode::WholeTape);
 
     EXPECT_EQ(image.width(), 265);
     EXPECT_EQ(image.height(), PixelsOf(tape->LineHeight() / 2.0 + 51 * tape->LineHeight()));
@@ -90,8 +90,8 @@ TEST(TapeImage, AHiddenTapeShowsTheSameViewAgainAfterTheExport) {
     tape->VScroll1()->setValue(10);
     const ViewState before(*tape);
     tape->hide();
-    EXPECT_FALSE(tape->GetTapeImage(1).isNull());
-    EXPECT_FALSE(tape->GetTapeImage(3).isNull());
+    EXPECT_FALSE(tape->GetTapeImage(TapeImageMode::WholeTape).isNull());
+    EXPECT_FALSE(tape->GetTapeImage(TapeImageMode::LastCalculation).isNull());
     tape->show();
     EXPECT_EQ(ViewState(*tape), before);
 }
@@ -101,7 +101,7 @@ TEST(TapeImage, TheVisibleLinesAreTheViewAsItStands) {
     AddCalculation(*tape, 50, "");
     tape->VScroll1()->setValue(7);
     const ViewState before(*tape);
-    EXPECT_EQ(tape->GetTapeImage(2), tape->Surface());
+    EXPECT_EQ(tape->GetTapeImage(TapeImageMode::VisibleLines), tape->Surface());
     EXPECT_EQ(ViewState(*tape), before);
 }
 
@@ -113,7 +113,7 @@ TEST(TapeImage, TheLastCalculationIsWhatFollowsTheLastClearAllMarker) {
     tape->AddDataLine("0", TapeOpClearAll, true);
     const ViewState before(*tape);
 
-    const QImage image = tape->GetTapeImage(3);
+    const QImage image = tape->GetTapeImage(TapeImageMode::LastCalculation);
 
     // The marker that closes the tape belongs to the calculation it closed: five rows.
     EXPECT_EQ(image.height(), PixelsOf(tape->LineHeight() / 2.0 + 6 * tape->LineHeight()));
@@ -121,21 +121,22 @@ TEST(TapeImage, TheLastCalculationIsWhatFollowsTheLastClearAllMarker) {
     auto alone = ShownTape();
     AddCalculation(*alone, 4, "2");
     alone->AddDataLine("0", TapeOpClearAll, true);
-    EXPECT_EQ(image, alone->GetTapeImage(1));
+    EXPECT_EQ(image, alone->GetTapeImage(TapeImageMode::WholeTape));
 }
 
 TEST(TapeImage, WithoutAMarkerTheLastCalculationIsTheWholeTape) {
     auto tape = ShownTape();
     AddCalculation(*tape, 25, "");
-    EXPECT_EQ(tape->GetTapeImage(3), tape->GetTapeImage(1));
+    EXPECT_EQ(tape->GetTapeImage(TapeImageMode::LastCalculation),
+              tape->GetTapeImage(TapeImageMode::WholeTape));
 }
 
 TEST(TapeImage, AFailingDrawingPassReachesTheCallerAndTheViewIsPutBack) {
     auto tape = ShownTape();
     AddCalculation(*tape, 30, "");
     tape->SetCurrentLine(40);
-    EXPECT_THROW(tape->GetTapeImage(3), std::out_of_range);
-    EXPECT_THROW(tape->GetTapeImage(1), std::out_of_range);
+    EXPECT_THROW(tape->GetTapeImage(TapeImageMode::LastCalculation), std::out_of_range);
+    EXPECT_THROW(tape->GetTapeImage(TapeImageMode::WholeTape), std::out_of_range);
     EXPECT_FALSE(tape->ImageBusy());
     EXPECT_EQ(tape->height(), 271);
     EXPECT_EQ(tape->Surface().height(), 271);
@@ -145,7 +146,7 @@ TEST(TapeImage, OtherModesGiveNoImage) {
     auto tape = ShownTape();
     AddCalculation(*tape, 3, "");
     for (const int mode : {0, 4, -1, 100}) {
-        EXPECT_TRUE(tape->GetTapeImage(mode).isNull()) << mode;
+        EXPECT_TRUE(tape->GetTapeImage(static_cast<TapeImageMode>(mode)).isNull()) << mode;
     }
 }
 
@@ -159,10 +160,10 @@ TEST(TapeImage, ATapeTooTallForOneImageGivesNoImageAtOnce) {
     const ViewState before(*tape);
     QElapsedTimer timer;
     timer.start();
-    EXPECT_TRUE(tape->GetTapeImage(1).isNull());
+    EXPECT_TRUE(tape->GetTapeImage(TapeImageMode::WholeTape).isNull());
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(ViewState(*tape), before);
-    EXPECT_FALSE(tape->GetTapeImage(3).isNull());
+    EXPECT_FALSE(tape->GetTapeImage(TapeImageMode::LastCalculation).isNull());
     EXPECT_EQ(ViewState(*tape), before);
 }
 

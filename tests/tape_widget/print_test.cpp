@@ -35,7 +35,7 @@ void AddAmounts(TapeLineStore& store, const QStringList& amounts) {
 // What the tape tells the user, in place of the information box.
 struct Notices {
     explicit Notices(CalcTape& tape) {
-        tape.setPrintNotice([this](const QString& text) { texts << text; });
+        tape.SetPrintNotice([this](const QString& text) { texts << text; });
     }
     QStringList texts;
 };
