@@ -4,7 +4,7 @@ VANTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
-    libpulse-dev
+    libpulse-dev libdbus-1-dev
     fonts-liberation
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11

@@ -2,31 +2,19 @@
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
-#include <QFileInfo>
 #include <optional>
+
+#include "shell/dbus/session_bus_address.h"
 
 namespace vantrel {
 namespace {
 
-// A bus address value: every byte outside [-0-9A-Za-z_/.*] is %-escaped.
-QString EscapedAddressValue(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toPercentEncoding("/*", "~"));
-}
-
-std::optional<QString> SessionBusAddress() {
-    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (!address.isEmpty()) {
-        return QString::fromLocal8Bit(address);
-    }
-    const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
-    if (runtimeDir.isEmpty()) {
+std::optional<QString> SessionBusAddressText() {
+    const std::optional<std::string> address = SessionBusAddress();
+    if (!address) {
         return std::nullopt;
     }
-    const QByteArray socket = runtimeDir + "/bus";
-    if (!QFileInfo::exists(QString::fromLocal8Bit(socket))) {
-        return std::nullopt;
-    }
-    return QStringLiteral("unix:path=") + EscapedAddressValue(socket);
+    return QString::fromStdString(*address);
 }
 
 }  // namespace
@@ -53,12 +41,12 @@ void RegisterTapeLineTypes() {
 void KeepSessionBusFromAutolaunching() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         qputenv("DBUS_SESSION_BUS_ADDRESS",
-                SessionBusAddress().value_or(QStringLiteral("disabled:")).toLocal8Bit());
+                SessionBusAddressText().value_or(QStringLiteral("disabled:")).toLocal8Bit());
     }
 }
 
 QDBusConnection ConnectSessionBus(const QString& connectionName) {
-    const std::optional<QString> address = SessionBusAddress();
+    const std::optional<QString> address = SessionBusAddressText();
     if (!address) {
         return QDBusConnection(connectionName);
     }

@@ -5,16 +5,12 @@
 #include <QMetaType>
 #include <QString>
 
+#include "shell/dbus/bus_names.h"
+
 class QDBusArgument;
 
-// What the calculator and the programs that drive it agree on: where the calculator is found
-// on the session bus, and how a tape line travels.
+// How a tape line travels on the session bus, and the calculator's connection to it.
 namespace vantrel {
-
-inline constexpr char kCalculatorService[] = "org.vantrel.Calculator";
-inline constexpr char kCalculatorPath[] = "/Calculator";
-inline constexpr char kCalculatorInterface[] = "org.vantrel.Calculator";
-inline constexpr char kTapeTooLongError[] = "org.vantrel.Calculator.Error.TapeTooLong";
 
 // One tape line on the bus, as (sib): the amount as shown, the line code, the ink flag.
 struct TapeLineRecord {

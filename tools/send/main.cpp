@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -31,7 +30,6 @@ int main(int argc, char* argv[]) {
     if (request.command == vantrel::Command::Help) {
         return Print(vantrel::HelpText());
     }
-    const QCoreApplication app(argc, argv);
     const auto result = vantrel::SendToCalculator(request);
     if (const auto* error = std::get_if<vantrel::SendError>(&result)) {
         return Fail(*error);
