@@ -81,7 +81,7 @@ void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
     LoadSettings();
     FillPrinterMenu();
-    m_messageHook.HookWindow({m_machine.Calc(), m_tape->Store(), m_labels, m_display});
+    m_messageHook.HookWindow({m_machine.Calc(), m_tape->Store(), m_display});
 }
 
 void FrmMain::Form_Unload() {

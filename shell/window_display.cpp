@@ -48,4 +48,12 @@ void WindowDisplay::ShowRoundOption(int mode) {
     m_options.Select(mode);
 }
 
+QString WindowDisplay::MemoryText() const {
+    return m_labels.LMem->text();
+}
+
+QString WindowDisplay::CounterText() const {
+    return m_labels.LCounter->text();
+}
+
 }  // namespace vantrel

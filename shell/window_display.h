@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/ports.h"
+#include "shell/dbus/window_texts.h"
 #include "shell/display_labels.h"
 
 namespace vantrel {
@@ -14,8 +15,8 @@ class MainMenus;
 class RoundOptPanel;
 
 // The calculator's view of the window: the three labels, the Undo key with its menu entry,
-// and the option buttons.
-class WindowDisplay : public DisplayPort {
+// and the option buttons; and the labels' texts as the message interface reads them.
+class WindowDisplay : public DisplayPort, public WindowTexts {
   public:
     WindowDisplay(const DisplayLabels& labels, const Keypad& keypad, MainMenus& menus,
                   const RoundOptPanel& options)
@@ -29,8 +30,11 @@ class WindowDisplay : public DisplayPort {
     void ShowUndoAvailable(bool available) override;
     void ShowRoundOption(int mode) override;
 
-    // Told after each new text of the display or of a label.
-    void SetTextListener(std::function<void()> listener) { m_textListener = std::move(listener); }
+    QString MemoryText() const override;
+    QString CounterText() const override;
+    void SetTextListener(std::function<void()> listener) override {
+        m_textListener = std::move(listener);
+    }
 
   private:
     void TellTextChanged() const;

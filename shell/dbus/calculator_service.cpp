@@ -1,7 +1,6 @@
 #include "shell/dbus/calculator_service.h"
 
 #include <QDBusMessage>
-#include <QLabel>
 #include <QTimer>
 #include <cstdint>
 #include <utility>
@@ -21,8 +20,8 @@ constexpr qsizetype kLineOverheadBytes = 24;
 }  // namespace
 
 CalculatorService::CalculatorService(Calculator& calculator, const TapeLineStore& tape,
-                                     DisplayLabels labels, QDBusConnection bus)
-    : m_calculator(calculator), m_tape(tape), m_labels(labels), m_bus(std::move(bus)) {
+                                     const WindowTexts& texts, QDBusConnection bus)
+    : m_calculator(calculator), m_tape(tape), m_texts(texts), m_bus(std::move(bus)) {
     RegisterTapeLineTypes();
     new CalculatorAdaptor(this);
     m_announced = CurrentValues();
@@ -33,11 +32,11 @@ QString CalculatorService::displayText() const {
 }
 
 QString CalculatorService::memoryText() const {
-    return m_labels.LMem->text();
+    return m_texts.MemoryText();
 }
 
 QString CalculatorService::counterText() const {
-    return m_labels.LCounter->text();
+    return m_texts.CounterText();
 }
 
 bool CalculatorService::errorState() const {

@@ -7,7 +7,7 @@
 #include <QVariantMap>
 
 #include "shell/dbus/calculator_bus.h"
-#include "shell/display_labels.h"
+#include "shell/dbus/window_texts.h"
 
 namespace vantrel {
 
@@ -26,7 +26,7 @@ class CalculatorService : public QObject, protected QDBusContext {
     Q_PROPERTY(bool ErrorState READ errorState)
 
   public:
-    CalculatorService(Calculator& calculator, const TapeLineStore& tape, DisplayLabels labels,
+    CalculatorService(Calculator& calculator, const TapeLineStore& tape, const WindowTexts& texts,
                       QDBusConnection bus);
 
     QString displayText() const;
@@ -53,7 +53,7 @@ class CalculatorService : public QObject, protected QDBusContext {
 
     Calculator& m_calculator;
     const TapeLineStore& m_tape;
-    DisplayLabels m_labels;
+    const WindowTexts& m_texts;
     QDBusConnection m_bus;
     QVariantMap m_announced;
     bool m_announcePending = false;

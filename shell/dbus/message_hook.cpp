@@ -5,7 +5,7 @@
 
 #include "shell/dbus/calculator_bus.h"
 #include "shell/dbus/calculator_service.h"
-#include "shell/window_display.h"
+#include "shell/dbus/window_texts.h"
 
 namespace vantrel {
 
@@ -29,7 +29,7 @@ void MessageHook::HookWindow(const HookedWindow& window) {
         return;
     }
     auto service =
-        std::make_unique<CalculatorService>(window.calculator, window.tape, window.labels, bus);
+        std::make_unique<CalculatorService>(window.calculator, window.tape, window.texts, bus);
     // The object first, so that no caller ever finds the name without the object behind it.
     if (!bus.registerObject(QString::fromLatin1(kCalculatorPath), service.get(),
                             QDBusConnection::ExportAdaptors)) {
@@ -39,20 +39,20 @@ void MessageHook::HookWindow(const HookedWindow& window) {
     bus.interface()->registerService(QString::fromLatin1(kCalculatorService),
                                      QDBusConnectionInterface::QueueService);
     m_service = std::move(service);
-    m_display = &window.display;
-    m_display->SetTextListener([service = m_service.get()] { service->ScheduleAnnounce(); });
+    m_texts = &window.texts;
+    m_texts->SetTextListener([service = m_service.get()] { service->ScheduleAnnounce(); });
 }
 
 void MessageHook::UnhookWindow() {
     if (!m_service) {
         return;
     }
-    m_display->SetTextListener({});
+    m_texts->SetTextListener({});
     QDBusConnection bus(m_connectionName);
     bus.interface()->unregisterService(QString::fromLatin1(kCalculatorService));
     bus.unregisterObject(QString::fromLatin1(kCalculatorPath));
     m_service.reset();
-    m_display = nullptr;
+    m_texts = nullptr;
     QDBusConnection::disconnectFromBus(m_connectionName);
 }
 

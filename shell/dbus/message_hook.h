@@ -3,21 +3,18 @@
 #include <QString>
 #include <memory>
 
-#include "shell/display_labels.h"
-
 namespace vantrel {
 
 class Calculator;
 class CalculatorService;
 class TapeLineStore;
-class WindowDisplay;
+class WindowTexts;
 
 // The parts of the main window that the message interface reads and drives.
 struct HookedWindow {
     Calculator& calculator;
     const TapeLineStore& tape;
-    DisplayLabels labels;
-    WindowDisplay& display;
+    WindowTexts& texts;
 };
 
 // Serves the calculator to other programs on the session bus, from HookWindow to
@@ -37,7 +34,7 @@ class MessageHook {
   private:
     QString m_connectionName;
     std::unique_ptr<CalculatorService> m_service;
-    WindowDisplay* m_display = nullptr;
+    WindowTexts* m_texts = nullptr;
 };
 
 }  // namespace vantrel

@@ -1,17 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QDBusConnection>
-#include <QLabel>
 #include <string>
 #include <vector>
 
 #include "core/calculator.h"
 #include "shell/dbus/calculator_service.h"
+#include "shell/dbus/window_texts.h"
 #include "tests/support/bus_client.h"
 #include "tools/headless/headless_ports.h"
 
 namespace vantrel::testing {
 namespace {
+
+class BlankTexts : public WindowTexts {
+  public:
+    QString MemoryText() const override { return {}; }
+    QString CounterText() const override { return {}; }
+    void SetTextListener(std::function<void()>) override {}
+};
 
 // The service on a connection of its own, over a tape far longer than any keyed one.
 TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) {
@@ -24,9 +31,7 @@ TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) 
     std::vector<std::string> messages;
     HeadlessTape tape(messages);
     Calculator calculator({display, timer, tones, tape}, LocaleSeparators{});
-    QLabel shown;
-    QLabel memory;
-    QLabel counter;
+    const BlankTexts texts;
     const std::string amount(60'000, '9');
     for (int k = 0; k < 1'200; ++k) {
         tape.store.AddDataLine(amount, TapeOpAdd, true);
@@ -35,7 +40,7 @@ TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) 
     QDBusConnection bus =
         QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), connection);
     {
-        CalculatorService service(calculator, tape.store, {&shown, &memory, &counter}, bus);
+        CalculatorService service(calculator, tape.store, texts, bus);
         ASSERT_TRUE(bus.registerObject(QString::fromLatin1(kCalculatorPath), &service,
                                        QDBusConnection::ExportAdaptors));
         const QString name = bus.baseService();
