@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "tape/tape_line_names.h"
+
 namespace vantrel {
 namespace {
 
 constexpr int kRuleLength = 23;
 
 bool IsRightMark(TapeOp op) {
-    return op == TapeOpDivide || op == TapeOpMultiply || op == TapeOpEquals || op == TapeOpPercent;
+    return TapeLineNameOf(op).place == MarkPlace::Right;
 }
 
 void DrawTotalRuleAndCount(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& cursor,

@@ -17,9 +17,9 @@ import sys
 GENERATED = {"vantrel_version.h", "calculator_adaptor.h"}
 
 PLAIN_TAPE = [
-    "tape/tape_line_store.", "tape/tape_line_names.", "tape/tape_geometry.",
-    "tape/tape_draw_pass.", "tape/tape_row_index.", "tape/tape_print_layout.",
-    "tape/tape_scroll.", "tape/tape_canvas.", "tape/tape_font.",
+    "tape/tape_line_store.", "tape/tape_line_names.", "tape/tape_line_speech.",
+    "tape/tape_geometry.", "tape/tape_draw_pass.", "tape/tape_row_index.",
+    "tape/tape_print_layout.", "tape/tape_scroll.", "tape/tape_canvas.", "tape/tape_font.",
 ]
 PLAIN_COMMANDS = [re.compile(r"^commands/[^/]+$")]
 PLAIN_BUS = ["shell/dbus/bus_names.", "shell/dbus/session_bus_address."]
