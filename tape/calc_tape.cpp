@@ -1,5 +1,6 @@
 #include "tape/calc_tape.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 
 #include "core/twips.h"
 #include "tape/qt_tape_canvas.h"
+#include "tape/tape_accessible.h"
 #include "tape/tape_font.h"
 #include "tape/tape_scroll.h"
 
@@ -36,6 +38,8 @@ CalcTape::CalcTape(QWidget* parent)
       m_font(QString::fromUtf8(kTapeFontFamily)),
       m_vScroll(new QScrollBar(Qt::Vertical, this)),
       m_scrollBarTwips(kScrollBarTwipsBeforeFontSize) {
+    InstallTapeAccessibility();
+    setAccessibleName(QStringLiteral("Tape"));
     m_font.setStyleHint(QFont::TypeWriter);
     m_font.setPointSizeF(kTapeFontPointSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -61,6 +65,9 @@ void CalcTape::AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) {
     m_rows.Extend(m_store, before + 1);
     DrawLine(m_store.Line(before + 1));
     UpdateScroll();
+    if (TapeAccessible* reader = ListeningReader()) {
+        reader->TellLinesAdded(before);
+    }
 }
 
 std::int32_t CalcTape::CurrentLine() const {
@@ -68,7 +75,15 @@ std::int32_t CalcTape::CurrentLine() const {
 }
 
 void CalcTape::SetCurrentLine(std::int32_t count) {
+    const std::int32_t before = m_store.CurrentLine();
+    TapeAccessible* reader = ListeningReader();
+    if (reader != nullptr && count >= 0 && count < before) {
+        reader->TellLinesRemoving(count);
+    }
     m_store.SetCurrentLine(count);
+    if (reader != nullptr && count > before) {
+        reader->TellLinesAdded(before);
+    }
 }
 
 void CalcTape::Redraw() {
@@ -76,6 +91,9 @@ void CalcTape::Redraw() {
 }
 
 void CalcTape::ClearAll() {
+    if (TapeAccessible* reader = ListeningReader()) {
+        reader->TellLinesRemoving(0);
+    }
     m_store.ClearAll();
     m_topOffset = 0;
     m_rows.Reset(m_metrics.LineHeight);
@@ -177,6 +195,13 @@ void CalcTape::SyncSurfaceSize() {
         painter.drawImage(QPointF(0, 0), m_surface);
     }
     m_surface = std::move(next);
+}
+
+TapeAccessible* CalcTape::ListeningReader() {
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    return dynamic_cast<TapeAccessible*>(QAccessible::queryAccessibleInterface(this));
 }
 
 double CalcTape::SurfaceWidth() const {

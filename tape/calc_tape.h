@@ -23,6 +23,8 @@ class QScrollBar;
 
 namespace vantrel {
 
+class TapeAccessible;
+
 // The paper tape: it stores the lines the calculator writes, draws them onto a persistent
 // image in twips, scrolls, pages, prints and renders itself into a bitmap. Failures of the
 // tape's own operations are thrown to the caller.
@@ -57,6 +59,8 @@ class CalcTape : public QWidget, public TapePort {
     // for a caller that must not block; it gets the box's text.
     void SetPrintNotice(std::function<void(const QString&)> notice);
     const TapeLineStore& Store() const;
+    // Where line k stands in the view, in the widget's pixels; empty when it is out of sight.
+    QRect LineArea(std::int32_t k) const;
 
     // View state; positions and sizes in twips.
     std::int32_t LineHeight() const { return m_metrics.LineHeight; }
@@ -96,6 +100,8 @@ class CalcTape : public QWidget, public TapePort {
     void ResizeSurfaceHeight(int pixels);
     int TallSurfaceHeight() const;
     bool FitsOneImage(int pixelHeight) const;
+    // The tape's accessible interface while a screen reader listens, else null.
+    TapeAccessible* ListeningReader();
     // Why the tape could not be printed, or nullopt once the job is sent.
     std::optional<QString> PrintOnCurrentPrinter() const;
 

@@ -111,6 +111,21 @@ void CalcTape::VScroll1_Change() {
     Redraw(false);
 }
 
+// A line's row band runs from half a row above its centre to half a row above the next line's;
+// a line that joins the row before it has none of its own and stands in that row.
+QRect CalcTape::LineArea(std::int32_t k) const {
+    if (k < 1 || k > m_store.CurrentLine() || k > m_rows.LastLine()) {
+        return {};
+    }
+    const std::int64_t half = m_metrics.LineHeight / 2;
+    const std::int32_t first = k > 1 && m_rows.StartY(k + 1) == m_rows.StartY(k) ? k - 1 : k;
+    const std::int64_t top = m_rows.StartY(first) - half - m_topOffset;
+    const std::int64_t bottom = m_rows.StartY(k + 1) - half - m_topOffset;
+    const QRect band(0, ToPixels(static_cast<double>(top)), width(),
+                     ToPixels(static_cast<double>(bottom - top)));
+    return band.intersected(rect());
+}
+
 CanvasScale CalcTape::ScreenScale() const {
     return {1.0 / m_twipsPerPixel, 1.0, kNormalInk};
 }

@@ -1,0 +1,91 @@
+#include "tape/tape_accessible.h"
+
+#include <iterator>
+
+#include "tape/calc_tape.h"
+#include "tape/tape_line_accessible.h"
+
+namespace vantrel {
+namespace {
+
+QAccessibleInterface* CreateTapeAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(CalcTape::staticMetaObject.className())) {
+        return new TapeAccessible(static_cast<CalcTape*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TapeAccessible::TapeAccessible(CalcTape* tape) : QAccessibleWidget(tape, QAccessible::List) {}
+
+TapeAccessible::~TapeAccessible() {
+    for (const auto& [index, id] : m_lines) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+const CalcTape& TapeAccessible::Tape() const {
+    return *static_cast<const CalcTape*>(widget());
+}
+
+int TapeAccessible::childCount() const {
+    return Tape().CurrentLine();
+}
+
+QAccessibleInterface* TapeAccessible::child(int index) const {
+    if (index < 0 || index >= childCount()) {
+        return nullptr;
+    }
+    if (const auto known = m_lines.find(index); known != m_lines.end()) {
+        return QAccessible::accessibleInterface(known->second);
+    }
+    auto* line = new TapeLineAccessible(const_cast<TapeAccessible&>(*this), index);
+    m_lines.emplace(index, QAccessible::registerAccessibleInterface(line));
+    return line;
+}
+
+int TapeAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* line = dynamic_cast<const TapeLineAccessible*>(child);
+    if (line == nullptr || line->parent() != this || line->Index() >= childCount()) {
+        return -1;
+    }
+    return line->Index();
+}
+
+// The lines are not widgets, and looking through every one of a long tape would be slow.
+QAccessibleInterface* TapeAccessible::childAt(int, int) const {
+    return nullptr;
+}
+
+QAccessible::State TapeAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+}
+
+void TapeAccessible::TellLinesAdded(std::int32_t before) {
+    for (std::int32_t index = before; index < childCount(); ++index) {
+        QAccessibleEvent created(widget(), QAccessible::ObjectCreated);
+        created.setChild(index);
+        QAccessible::updateAccessibility(&created);
+    }
+}
+
+void TapeAccessible::TellLinesRemoving(std::int32_t count) {
+    const auto first = m_lines.lower_bound(count);
+    for (auto line = m_lines.rbegin(); line != std::make_reverse_iterator(first); ++line) {
+        if (QAccessibleInterface* gone = QAccessible::accessibleInterface(line->second)) {
+            QAccessibleEvent destroyed(gone, QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&destroyed);
+        }
+        QAccessible::deleteAccessibleInterface(line->second);
+    }
+    m_lines.erase(first, m_lines.end());
+}
+
+void InstallTapeAccessibility() {
+    QAccessible::installFactory(CreateTapeAccessible);
+}
+
+}  // namespace vantrel
