@@ -1,36 +1,36 @@
 #include "shell/display_labels.h"
 
-#include <QLabel>
-
 #include "shell/layout/design.h"
+#include "shell/value_label.h"
 
 namespace vantrel {
 
 namespace {
 
-QLabel* CreateLabel(QWidget& parent, std::string_view name, const QString& toolTip) {
-    auto* label = new QLabel(&parent);
+ValueLabel* CreateLabel(QWidget& parent, std::string_view name, const QString& toolTip,
+                        const QString& accessibleName) {
+    auto* label = new ValueLabel(&parent);
     label->setObjectName(QString::fromUtf8(name.data(), name.size()));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setToolTip(toolTip);
+    label->setAccessibleName(accessibleName);
     return label;
 }
 
 }  // namespace
 
 DisplayLabels CreateDisplayLabels(QWidget& parent) {
-    DisplayLabels labels{CreateLabel(parent, kDisplayName, {}),
-                         CreateLabel(parent, kMemoryLabelName, QStringLiteral("Memory")),
-                         CreateLabel(parent, kCounterLabelName, QStringLiteral("Counter"))};
+    DisplayLabels labels{
+        CreateLabel(parent, kDisplayName, {}, QStringLiteral("Display")),
+        CreateLabel(parent, kMemoryLabelName, QStringLiteral("Memory"), QStringLiteral("Memory")),
+        CreateLabel(parent, kCounterLabelName, QStringLiteral("Counter"),
+                    QStringLiteral("Item count"))};
     QPalette palette = labels.C_Display->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     labels.C_Display->setPalette(palette);
     labels.C_Display->setAutoFillBackground(true);
-    labels.C_Display->setAccessibleName(QStringLiteral("Display"));
-    labels.LMem->setAccessibleName(QStringLiteral("Memory"));
-    labels.LCounter->setAccessibleName(QStringLiteral("Counter"));
     return labels;
 }
 

@@ -19,6 +19,7 @@
 #include "shell/system_printers.h"
 #include "shell/tape_image_copy.h"
 #include "shell/tones/desktop_tones.h"
+#include "shell/value_label.h"
 #include "shell/window_prompts.h"
 #include "tape/calc_tape.h"
 
@@ -68,11 +69,15 @@ FrmMain::FrmMain(FrmMainOptions options)
     connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_machine.Calc().Timer1_Timer(); });
     connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
     m_tape->SetPrinterName(m_printers.Current());
+    m_labels.C_Display->SetValueSource(
+        [this] { return QString::fromStdString(m_machine.Calc().CopyText()); });
     Form_Load(options.twipsPerPixel);
 }
 
 FrmMain::~FrmMain() {
     Form_Unload();
+    // The labels outlive the calculator by a little: the window deletes them after its members.
+    m_labels.C_Display->SetValueSource({});
 }
 
 // The locale's separators were read when the calculator was made, before this.

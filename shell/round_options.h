@@ -15,6 +15,8 @@ namespace vantrel {
 class RoundOptPanel {
   public:
     RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_Click);
+    RoundOptPanel(const RoundOptPanel&) = delete;
+    RoundOptPanel& operator=(const RoundOptPanel&) = delete;
 
     // Shows `index` selected without running its click; an unknown index is ignored.
     void Select(int index) const;
@@ -23,7 +25,12 @@ class RoundOptPanel {
     QRadioButton& Option(int index) const { return *m_RoundOpt.at(index); }
 
   private:
+    void Connect(QRadioButton& option, int index);
+
+    std::function<void(int)> m_RoundOpt_Click;
     std::array<QRadioButton*, kRoundModeCount> m_RoundOpt{};
+    // The option whose toggle has already run the click that follows it, or -1.
+    int m_toggledIndex = -1;
 };
 
 }  // namespace vantrel

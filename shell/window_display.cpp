@@ -1,15 +1,15 @@
 #include "shell/window_display.h"
 
-#include <QLabel>
-
 #include "commands/qt/main_menus.h"
 #include "shell/keypad.h"
 #include "shell/round_options.h"
+#include "shell/value_label.h"
 
 namespace vantrel {
 
 void WindowDisplay::SetDisplayText(const std::string& text) {
     m_labels.C_Display->setText(QString::fromStdString(text));
+    m_labels.C_Display->TellValueChanged();
     TellTextChanged();
 }
 
@@ -25,11 +25,13 @@ void WindowDisplay::RepaintDisplayNow() {
 
 void WindowDisplay::SetMemoryLabel(const std::string& text) {
     m_labels.LMem->setText(QString::fromStdString(text));
+    m_labels.LMem->TellValueChanged();
     TellTextChanged();
 }
 
 void WindowDisplay::SetCounterLabel(const std::string& text) {
     m_labels.LCounter->setText(QString::fromStdString(text));
+    m_labels.LCounter->TellValueChanged();
     TellTextChanged();
 }
 

@@ -40,13 +40,14 @@ constexpr std::array<KeyDesign, kCommandCount> kKeypad{{
 }};
 
 constexpr std::array<RoundOptDesign, kRoundModeCount> kRoundOpts{{
-    {kFloatingPointMode, 105, "F", 120, 195, "Floating Point (Ctrl+F)"},
-    {4, 465, "4", 480, 195, "4 Decimal Places (Ctrl+4)"},
-    {3, 705, "3", 720, 195, "3 Decimal Places (Ctrl+3)"},
-    {2, 945, "2", 960, 195, "2 Decimal Places (Ctrl+2)"},
-    {1, 1185, "1", 1200, 195, "1 Decimal Place (Ctrl+1)"},
-    {kIntegerMode, 1425, "0", 1440, 195, "Integer (Ctrl+0)"},
-    {kAutoAdd2Mode, 2010, "ADD2", 1800, 660, "Auto Add 2 Decimal Places (Ctrl+A)"},
+    {kFloatingPointMode, 105, "F", 120, 195, "Floating Point (Ctrl+F)", "Floating Point"},
+    {4, 465, "4", 480, 195, "4 Decimal Places (Ctrl+4)", "4 Decimal Places"},
+    {3, 705, "3", 720, 195, "3 Decimal Places (Ctrl+3)", "3 Decimal Places"},
+    {2, 945, "2", 960, 195, "2 Decimal Places (Ctrl+2)", "2 Decimal Places"},
+    {1, 1185, "1", 1200, 195, "1 Decimal Place (Ctrl+1)", "1 Decimal Place"},
+    {kIntegerMode, 1425, "0", 1440, 195, "Integer (Ctrl+0)", "Integer"},
+    {kAutoAdd2Mode, 2010, "ADD2", 1800, 660, "Auto Add 2 Decimal Places (Ctrl+A)",
+     "Auto Add 2 Decimal Places"},
 }};
 
 constexpr double kOptionTop = 390;

@@ -41,6 +41,8 @@ struct RoundOptDesign {
     double labelLeft;
     double labelWidth;
     std::string_view toolTip;
+    // What a screen reader calls the option; the tooltip, shortcut and all, is its description.
+    std::string_view accessibleName;
 };
 
 inline constexpr std::string_view kDisplayName = "C_Display";
