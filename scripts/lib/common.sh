@@ -9,6 +9,7 @@ VANTREL_PACKAGES=(
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils
+    at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 ensure_packages() {
