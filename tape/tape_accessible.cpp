@@ -8,6 +8,8 @@
 namespace vantrel {
 namespace {
 
+constexpr int kMostLinesAnnouncedGone = 200;
+
 QAccessibleInterface* CreateTapeAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String(CalcTape::staticMetaObject.className())) {
         return new TapeAccessible(static_cast<CalcTape*>(object));
@@ -72,10 +74,15 @@ void TapeAccessible::TellLinesAdded(std::int32_t before) {
     }
 }
 
+// Newest first, as many as an undo takes away and more; the rest go quietly, for each
+// announcement costs a message on the bus and New on a long tape must stay quick. The list's
+// count and lines are read from the tape each time, so a quiet line is simply no longer there.
 void TapeAccessible::TellLinesRemoving(std::int32_t count) {
     const auto first = m_lines.lower_bound(count);
+    int announced = 0;
     for (auto line = m_lines.rbegin(); line != std::make_reverse_iterator(first); ++line) {
-        if (QAccessibleInterface* gone = QAccessible::accessibleInterface(line->second)) {
+        QAccessibleInterface* gone = QAccessible::accessibleInterface(line->second);
+        if (gone != nullptr && announced++ < kMostLinesAnnouncedGone) {
             QAccessibleEvent destroyed(gone, QAccessible::ObjectDestroyed);
             QAccessible::updateAccessibility(&destroyed);
         }

@@ -26,8 +26,8 @@ class TapeAccessible : public QAccessibleWidget {
 
     // The tape grew from `before` lines to its present count: each new line is announced.
     void TellLinesAdded(std::int32_t before);
-    // The tape is about to shrink to `count` lines: the lines a reader has met above it are
-    // announced gone while they can still be named, then forgotten.
+    // The tape is about to shrink to `count` lines: the newest of the lines a reader has met
+    // above it are announced gone while they can still be named, then all are forgotten.
     void TellLinesRemoving(std::int32_t count);
 
     const CalcTape& Tape() const;

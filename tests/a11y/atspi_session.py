@@ -6,6 +6,7 @@ bus launcher's dbus-daemon, not the registry it activates, not the calculator.
 """
 
 import os
+import random
 import signal
 import subprocess
 import tempfile
@@ -26,7 +27,8 @@ class Session:
             _wait_for_bus_owner(self._start([BUS_LAUNCHER, "--launch-immediately"]))
             env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                        XDG_CONFIG_HOME=self.config.name)
-            self.calculator_pid = self._start([self.calculator], env=env)
+            self._start([self.calculator], env=env)
+            self.calculator_process = self.groups[-1]
         except BaseException:
             self.stop()
             raise
@@ -41,18 +43,23 @@ class Session:
         self.groups.append(process)
         return process.pid
 
-    def _start_display(self):
-        read, write = os.pipe()
-        try:
-            self._start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                         "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
-        finally:
-            os.close(write)
-        with os.fdopen(read) as number:
-            line = number.readline().strip()
-        if not line:
-            raise RuntimeError("the virtual display did not start")
-        return ":" + line
+    def _start_display(self, attempts=10):
+        """A display of the session's own, at a free number that its server holds the lock
+        of. Other programs on the machine start and stop displays as well, so a number taken
+        meanwhile is given up for another."""
+        first = random.randrange(100, 900)
+        for number in range(first, first + attempts):
+            if os.path.exists(f"/tmp/.X{number}-lock") or \
+                    os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            # Without -noreset the server starts over whenever its last client leaves, and a
+            # client that comes meanwhile finds no display.
+            self._start(["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                         "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if _display_up(number, self.groups[-1]):
+                return f":{number}"
+            _end_group(self.groups.pop())
+        raise RuntimeError("no virtual display of the session's own")
 
     def stop(self):
         """Ends every group, the calculator first and the display last; returns the groups
@@ -63,6 +70,23 @@ class Session:
         self.groups.clear()
         self.config.cleanup()
         return left
+
+
+def _display_up(number, server, seconds=10.0):
+    """Whether the server took the number's lock and answers on it."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end and server.poll() is None:
+        try:
+            with open(f"/tmp/.X{number}-lock") as lock:
+                holder = int(lock.read().strip())
+        except (OSError, ValueError):
+            holder = None
+        if holder == server.pid and subprocess.run(
+                ["xdpyinfo", "-display", f":{number}"], stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL).returncode == 0:
+            return True
+        time.sleep(0.05)
+    return False
 
 
 def _wait_for_bus_owner(pid, seconds=10.0):

@@ -162,14 +162,14 @@ def main(argv):
     except ImportError:
         pyatspi = None
     if pyatspi is None or not os.path.exists(atspi_session.BUS_LAUNCHER) \
-            or shutil.which("Xvfb") is None:
+            or shutil.which("Xvfb") is None or shutil.which("xdpyinfo") is None:
         print("skipped: needs at-spi2-core, python3-pyatspi and Xvfb")
         return SKIP
     session = atspi_session.Session(calculator)
     try:
         with session:
             import pyatspi
-            app = find_application(pyatspi, session.calculator_pid)
+            app = find_application(pyatspi, session.calculator_process)
             window = Window(pyatspi, app)
             if "--show" in argv:
                 print_tree(window.tree)
@@ -186,13 +186,14 @@ def main(argv):
     return 0
 
 
-def find_application(pyatspi, pid, seconds=20.0):
+def find_application(pyatspi, process, seconds=20.0):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        require(process.poll() is None, f"the calculator ended with status {process.returncode}")
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == pid and app.childCount > 0:
+            if app is not None and app.get_process_id() == process.pid and app.childCount > 0:
                 return app
         time.sleep(0.2)
     raise Failed("the calculator did not appear on the accessibility bus")
