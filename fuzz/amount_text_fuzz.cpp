@@ -1,23 +1,19 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "commands/amount_text.h"
 #include "core/format_value.h"
+#include "fuzz/invariant.h"
 
 namespace {
 
-const vantrel::LocaleSeparators kLocales[] = {
-    {".", ","}, {",", "."}, {",", "\u202F"}, {",", "\u00A0"}, {".", "'"}};
+using vantrel::Require;
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+const vantrel::LocaleSeparators kLocales[] = {{".", ","},      {",", "."}, {",", "\u202F"},
+                                              {",", "\u00A0"}, {".", "'"}, {"\u066B", "\u066C"}};
 
 // Whatever is read is finite, and whatever the display shows of it can be pasted back and
 // shows the same again.
@@ -26,7 +22,7 @@ void CheckPastedText(std::string_view text, const vantrel::LocaleSeparators& loc
     if (!value) {
         return;
     }
-    Require(std::isfinite(*value));
+    Require(std::isfinite(*value), "paste text: what is read is finite");
     for (int mode = 0; mode < 7; ++mode) {
         const std::optional<std::string> shown =
             vantrel::FormatValue(*value, vantrel::View::Display, mode, locale);
@@ -34,8 +30,9 @@ void CheckPastedText(std::string_view text, const vantrel::LocaleSeparators& loc
             continue;
         }
         const std::optional<double> again = vantrel::ParseAmountText(*shown, locale);
-        Require(again.has_value());
-        Require(vantrel::FormatValue(*again, vantrel::View::Display, mode, locale) == shown);
+        Require(again.has_value(), "paste text: the display's text reads back");
+        Require(vantrel::FormatValue(*again, vantrel::View::Display, mode, locale) == shown,
+                "paste text: the display's text shows the same again");
     }
 }
 
@@ -47,10 +44,11 @@ void CheckAmountMessage(const std::uint8_t* data, const vantrel::LocaleSeparator
     std::memcpy(&lParam, data + sizeof wParam, sizeof lParam);
     const std::string text = vantrel::AmountMessageText(wParam, lParam, locale.decimal);
     const std::optional<double> value = vantrel::ParseAmountText(text, locale);
-    Require(value.has_value());
+    Require(value.has_value(), "amount message: its text reads as a number");
     const auto amount = static_cast<std::int64_t>((std::uint64_t{lParam} << 32) | wParam);
     const double expected = static_cast<double>(amount) / 10000.0;
-    Require(std::fabs(*value - expected) <= std::fabs(expected) * 1e-15);
+    Require(std::fabs(*value - expected) <= std::fabs(expected) * 1e-15,
+            "amount message: its text reads as nearly the amount");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 VANTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
+    clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
     libpulse-dev libdbus-1-dev

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "calculator_adaptor.h"
-#include "commands/amount_text.h"
+#include "commands/message_calls.h"
 #include "core/calculator.h"
 #include "tape/tape_line_store.h"
 
@@ -44,15 +44,13 @@ bool CalculatorService::errorState() const {
 }
 
 int CalculatorService::Tavrin_INPUT(uint wParam, uint lParam) {
-    m_calculator.cmd_Input(AmountMessageText(wParam, lParam, m_calculator.Separators().decimal),
-                           true);
+    PushAmountMessage(m_calculator, wParam, lParam);
     AnnounceChanges();
     return 0;
 }
 
 int CalculatorService::Tavrin_OPERATE(uint wParam, uint /*lParam*/) {
-    // Only the low 16 bits carry the index, in two's complement.
-    m_calculator.cmd_Operate(static_cast<OpIndex>(static_cast<std::int16_t>(wParam & 0xFFFFu)));
+    OperateMessage(m_calculator, wParam);
     AnnounceChanges();
     return 0;
 }

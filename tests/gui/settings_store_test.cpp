@@ -68,6 +68,18 @@ TEST_F(SettingsStoreTest, AValueThatDoesNotConvertFallsBackToItsKeysDefault) {
     }
 }
 
+// The settings file format can hold serialised values, and a damaged one may claim a list of
+// more elements than the machine has memory for: that key falls back, the others are read.
+TEST_F(SettingsStoreTest, AStoredValueTooLargeToHoldFallsBackToItsKeysDefault) {
+    const QByteArray damaged =
+        "[Calculator]\nShowTape=False\nRoundOption=@Variant(\\0\\0\\0\\tiDn=\xC7\xF6Win4)\n";
+    Write(damaged);
+    WindowSettings expected = FirstRunSettings();
+    expected.ShowTape = false;
+    EXPECT_EQ(LoadWindowSettings(m_file), expected);
+    EXPECT_EQ(Content(), damaged);
+}
+
 TEST_F(SettingsStoreTest, AMissingFileGivesTheFirstRunAndIsNotCreated) {
     EXPECT_EQ(LoadWindowSettings(m_file), FirstRunSettings());
     EXPECT_FALSE(QFile::exists(m_file));

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "commands/amount_text.h"
+#include "commands/message_calls.h"
 
 namespace vantrel {
 namespace {
@@ -32,8 +32,7 @@ HeadlessSession::HeadlessSession(Options options)
 }
 
 void HeadlessSession::PushAmount(std::uint32_t wParam, std::uint32_t lParam) {
-    Calculator& calculator = m_machine.Calc();
-    calculator.cmd_Input(AmountMessageText(wParam, lParam, calculator.Separators().decimal), true);
+    PushAmountMessage(m_machine.Calc(), wParam, lParam);
 }
 
 void HeadlessSession::EndBlink() {
