@@ -47,7 +47,7 @@ def problems(done, keeps_tape):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("replay")
-    parser.add_argument("--count", type=int, default=300000)
+    parser.add_argument("--count", type=int, default=1000000)
     parser.add_argument("--seed", type=int, default=23)
     arguments = parser.parse_args()
     with tempfile.TemporaryFile("w+") as stream:
