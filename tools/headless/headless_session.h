@@ -45,6 +45,7 @@ class HeadlessSession {
     const RecordingDisplay& Display() const { return m_display; }
     const TapeLineStore& Tape() const { return m_tape.store; }
     MemoryClipboard& Clipboard() { return m_clipboard; }
+    const HeadlessWindow& Window() const { return m_window; }
     const ManualTimer& Timer() const { return m_timer; }
     int Beeps() const { return m_tones.beeps; }
     const std::vector<std::string>& Messages() const { return m_messages; }
