@@ -102,6 +102,42 @@ class Session:
     def displayed(self):
         return self.read().get("display")
 
+    def copied_display(self):
+        """The display's text as Copy (Ctrl+C) puts it on the clipboard: a read-back that
+        needs no session bus."""
+        self.xdotool("key", "ctrl+c")
+        done = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                              env=self.environment(), capture_output=True, text=True,
+                              timeout=30)
+        return done.stdout if done.returncode == 0 else None
+
+    def visible_windows(self):
+        """The calculator's mapped top-level windows: the main window, and any box it shows."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                str(self.calculator_process.pid), "--name", "."],
+                               env=self.environment(), capture_output=True, text=True,
+                               timeout=30)
+        return found.stdout.split()
+
+    def strays(self):
+        """Processes on the session's display that none of its groups holds: what a program
+        started behind the session's back, such as a session bus of its own."""
+        ours = {os.getpgid(p.pid) for p in self.groups if p.poll() is None}
+        marker = f"DISPLAY={self.display}".encode()
+        found = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open(f"/proc/{entry}/environ", "rb") as environ:
+                    if marker not in environ.read().split(b"\0"):
+                        continue
+                if os.getpgid(int(entry)) not in ours and int(entry) != os.getpid():
+                    found.append(int(entry))
+            except (OSError, ProcessLookupError):
+                continue
+        return found
+
     def start(self, command, **options):
         process = subprocess.Popen(command, start_new_session=True, stdin=subprocess.DEVNULL,
                                    **options)
@@ -167,6 +203,53 @@ def auto_repeat(display):
         return bool(state.global_auto_repeat), delay.value, interval.value
     finally:
         x11.XCloseDisplay(connection)
+
+
+class _XkbEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("time", ctypes.c_ulong),
+                ("xkb_type", ctypes.c_int), ("padding", ctypes.c_long * 19)]
+
+
+class BellCounter:
+    """Counts the bells the server rings, as XKB tells every client that asks."""
+    _USE_CORE_KEYBOARD = 0x100
+    _BELL_NOTIFY = 8
+    _BELL_NOTIFY_MASK = 1 << 8
+
+    def __init__(self, display):
+        self._x11 = x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XkbQueryExtension.argtypes = [ctypes.c_void_p] + [ctypes.POINTER(ctypes.c_int)] * 5
+        x11.XkbSelectEvents.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_ulong,
+                                        ctypes.c_ulong]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XPending.argtypes = [ctypes.c_void_p]
+        x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_XkbEvent)]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self._connection = x11.XOpenDisplay(display.encode())
+        require(self._connection, f"cannot open display {display}")
+        opcode, self._event_base, error, major, minor = (ctypes.c_int() for _ in range(5))
+        major.value, minor.value = 1, 0
+        require(x11.XkbQueryExtension(self._connection, *(ctypes.byref(v) for v in (
+            opcode, self._event_base, error, major, minor))), "the server has no XKB")
+        x11.XkbSelectEvents(self._connection, self._USE_CORE_KEYBOARD, self._BELL_NOTIFY_MASK,
+                            self._BELL_NOTIFY_MASK)
+        x11.XSync(self._connection, 0)
+        self.rung = 0
+
+    def count(self):
+        self._x11.XSync(self._connection, 0)
+        event = _XkbEvent()
+        while self._x11.XPending(self._connection):
+            self._x11.XNextEvent(self._connection, ctypes.byref(event))
+            if event.type == self._event_base.value and event.xkb_type == self._BELL_NOTIFY:
+                self.rung += 1
+        return self.rung
+
+    def close(self):
+        self._x11.XCloseDisplay(self._connection)
 
 
 def _display_up(number, server, seconds=10.0):

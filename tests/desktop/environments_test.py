@@ -1,0 +1,168 @@
+#!/usr/bin/python3
+"""The real calculator started in a desktop a new user might have, one case at a time.
+
+    environments_test.py CALCULATOR SEND CASE
+
+Each case starts a display of its own (see desktop_session.py), spoils one thing of the
+environment, starts the calculator in it, and checks that it comes up, works and behaves as
+it should there: silent where nothing is to be said. Exits 77 when a program the case needs
+is missing or the case needs root and does not have it.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from desktop_session import BellCounter, Failed, Session, require, wait_until
+
+SKIP = 77
+
+
+class Skipped(Exception):
+    pass
+
+
+def expect(read, expected, what):
+    wait_until(lambda: read() == expected)
+    seen = read()
+    require(seen == expected, f"{what}: {seen!r}, expected {expected!r}")
+
+
+def focus(session, window):
+    session.xdotool("windowfocus", "--sync", window)
+
+
+def type_keys(session, *keys):
+    session.xdotool("key", "--delay", "20", *keys)
+
+
+def works_and_is_silent(session, read, total):
+    """Adds two amounts and totals them, read back through `read`; the calculator shows no
+    box of any kind meanwhile."""
+    type_keys(session, "1", "2", "KP_Add", "3", "KP_Add", "Return")
+    expect(read, total, "12 + 3, total")
+    require(len(session.visible_windows()) == 1,
+            f"the calculator shows more than its window: {session.visible_windows()}")
+
+
+def refused_keys_ring_the_bell(session, window):
+    """In Auto Add 2 Decimal Places the separator key is refused with the error beep; the
+    keys that follow act at once."""
+    bells = BellCounter(session.display)
+    try:
+        type_keys(session, "ctrl+a")
+        type_keys(session, *["KP_Decimal"] * 5)
+        require(wait_until(lambda: bells.count() >= 5, 20),
+                f"5 refused keys rang the bell {bells.count()} times")
+    finally:
+        bells.close()
+    type_keys(session, "1", "2")
+    expect(session.displayed, "0.12 ", "1, 2 after the refused keys")
+
+
+def no_sound_server_at_all(calculator, sender):
+    with Session(calculator, sender) as session:
+        window = session.start_calculator(session.environment(
+            PULSE_SERVER="unix:/nonexistent/vantrel/native", XDG_RUNTIME_DIR=None))
+        focus(session, window)
+        refused_keys_ring_the_bell(session, window)
+
+
+def no_session_bus(calculator, sender, address):
+    with Session(calculator, sender) as session, tempfile.TemporaryDirectory() as runtime:
+        os.chmod(runtime, 0o700)
+        window = session.start_calculator(session.environment(
+            DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=runtime))
+        focus(session, window)
+        works_and_is_silent(session, session.copied_display, "15.")
+        require(session.strays() == [], f"started behind the test's back: {session.strays()}")
+
+
+def window_geometry(session, window):
+    done = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                          env=session.environment(), capture_output=True, text=True,
+                          check=True, timeout=30)
+    values = dict(line.split("=", 1) for line in done.stdout.split())
+    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def screen_smaller_than_the_window(calculator, sender):
+    width, height = 400, 240
+    with Session(calculator, sender, screen=f"{width}x{height}x24") as session:
+        window = session.start_calculator()
+        x, y, w, h = window_geometry(session, window)
+        require(w > width and h > height, f"the window {w}x{h} fits the screen")
+        require((x, y) == (width // 2 - w // 2, height // 2 - h // 2),
+                f"first run: window at {x},{y} ({w}x{h}), not centred on {width}x{height}")
+        focus(session, window)
+        works_and_is_silent(session, session.displayed, "15. ")
+        session.stop_calculator()
+
+        store = os.path.join(session.config.name, "Vantrel")
+        os.makedirs(store, exist_ok=True)
+        with open(os.path.join(store, "Vantrel.conf"), "w") as settings:
+            settings.write("[Calculator]\nWindowTop=3600\nWindowLeft=30000\n")
+        window = session.start_calculator()
+        x, y, w, h = window_geometry(session, window)
+        require((x, y) == (0, 0), f"stored corner beyond the screen: window at {x},{y}")
+
+
+LOCALE_CASES = {
+    # LANG, keys, the display after them
+    "comma_and_point": ("de_DE.UTF-8", "1.234,56 ", "1.234,5 ", "1.234, "),
+    "comma_and_narrow_space": ("fr_FR.UTF-8", "1\u202f234,56 ", "1\u202f234,5 ", "1\u202f234, "),
+}
+
+
+def locale_separators(calculator, sender, name):
+    lang, full, one_less, separator_last = LOCALE_CASES[name]
+    with Session(calculator, sender) as session:
+        window = session.start_calculator(session.environment(LANG=lang, LC_ALL=None,
+                                                              LC_NUMERIC=None))
+        focus(session, window)
+        type_keys(session, "1", "2", "3", "4", "KP_Decimal", "5", "6")
+        expect(session.displayed, full, f"{lang}: 1234, separator, 56")
+        type_keys(session, "BackSpace")
+        expect(session.displayed, one_less, f"{lang}: then Backspace")
+        type_keys(session, "BackSpace")
+        expect(session.displayed, separator_last, f"{lang}: then Backspace again")
+        type_keys(session, "KP_Decimal")
+        require(session.displayed() == separator_last, "a second separator was taken")
+        type_keys(session, "7", "KP_Add", "Return")
+        expect(session.displayed, one_less.replace("5", "7"), f"{lang}: 1234{full[5]}7 totalled")
+
+
+CASES = {
+    "no_sound_server": no_sound_server_at_all,
+    "no_session_bus": lambda c, s: no_session_bus(c, s, None),
+    "bogus_session_bus": lambda c, s: no_session_bus(c, s, "unix:path=/nonexistent/bus"),
+    "small_screen": screen_smaller_than_the_window,
+    "locale_comma_and_point": lambda c, s: locale_separators(c, s, "comma_and_point"),
+    "locale_comma_and_narrow_space":
+        lambda c, s: locale_separators(c, s, "comma_and_narrow_space"),
+}
+
+
+def main(argv):
+    calculator, sender, case = argv[1], argv[2], argv[3]
+    for program in ("Xvfb", "xdpyinfo", "xdotool", "xclip"):
+        if shutil.which(program) is None:
+            print(f"skipped: needs {program}")
+            return SKIP
+    try:
+        CASES[case](calculator, sender)
+    except Skipped as reason:
+        print(f"skipped: {reason}")
+        return SKIP
+    except Failed as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
