@@ -9,6 +9,7 @@ environment.
 
 import ctypes
 import os
+import pwd
 import random
 import signal
 import subprocess
@@ -73,8 +74,9 @@ class Session:
         With `user` it runs as that user (the session must run as root)."""
         command = [self.calculator]
         if user is not None:
-            command = ["setpriv", f"--reuid={user}", f"--regid={user}", "--clear-groups",
-                       "--"] + command
+            account = pwd.getpwnam(user)
+            command = ["setpriv", f"--reuid={account.pw_uid}", f"--regid={account.pw_gid}",
+                       "--clear-groups", "--"] + command
         self.calculator_process = self.start(command, env=env or self.environment())
         found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
                                 "^Vantrel Calculator$"], env=self.environment(),

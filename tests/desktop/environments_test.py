@@ -110,6 +110,54 @@ def screen_smaller_than_the_window(calculator, sender):
         require((x, y) == (0, 0), f"stored corner beyond the screen: window at {x},{y}")
 
 
+DAMAGED = b"[Calculator\nShowTape=Fa\x00lse\nWindowHeight=\xff\xfe12\n[[\n"
+
+
+def save_settings(session):
+    """Options, down past Always on top and Show Tape, Save Settings."""
+    type_keys(session, "alt+o")
+    time.sleep(0.5)
+    type_keys(session, "Down", "Down", "Return")
+
+
+def unwritable_settings_folder(calculator, sender):
+    """A damaged settings file in a folder the user may read but not write: the calculator
+    starts with the defaults and works, Save Settings fails without a word, and the file
+    stays as it was. The same keys as a user who may write do save, over the damage."""
+    if os.geteuid() != 0:
+        raise Skipped("runs the calculator as user nobody, which needs root")
+    with Session(calculator, sender) as session:
+        os.chmod(session.config.name, 0o755)
+        folder = os.path.join(session.config.name, "Vantrel")
+        os.mkdir(folder, 0o755)
+        path = os.path.join(folder, "Vantrel.conf")
+        with open(path, "wb") as settings:
+            settings.write(DAMAGED)
+        os.chmod(path, 0o644)
+        environment = session.environment(HOME=session.config.name, XDG_RUNTIME_DIR=None,
+                                          DBUS_SESSION_BUS_ADDRESS=None)
+        window = session.start_calculator(environment, user="nobody")
+        focus(session, window)
+        works_and_is_silent(session, session.copied_display, "15.")
+        save_settings(session)
+        type_keys(session, "4")
+        expect(session.copied_display, "4.", "a key after Save Settings")
+        require(len(session.visible_windows()) == 1, "Save Settings showed a box")
+        session.stop_calculator()
+        with open(path, "rb") as settings:
+            require(settings.read() == DAMAGED, "the damaged file was changed")
+
+        window = session.start_calculator(environment)
+        focus(session, window)
+        works_and_is_silent(session, session.copied_display, "15.")
+        save_settings(session)
+        wait_until(lambda: open(path, "rb").read() != DAMAGED, 10)
+        with open(path, "rb") as settings:
+            saved = settings.read()
+        require(b"ShowTape=True" in saved and b"RoundOption=6" in saved,
+                f"Save Settings as a user who may write left {saved!r}")
+
+
 LOCALE_CASES = {
     # LANG, keys, the display after them
     "comma_and_point": ("de_DE.UTF-8", "1.234,56 ", "1.234,5 ", "1.234, "),
@@ -140,6 +188,7 @@ CASES = {
     "no_session_bus": lambda c, s: no_session_bus(c, s, None),
     "bogus_session_bus": lambda c, s: no_session_bus(c, s, "unix:path=/nonexistent/bus"),
     "small_screen": screen_smaller_than_the_window,
+    "unwritable_settings": unwritable_settings_folder,
     "locale_comma_and_point": lambda c, s: locale_separators(c, s, "comma_and_point"),
     "locale_comma_and_narrow_space":
         lambda c, s: locale_separators(c, s, "comma_and_narrow_space"),
