@@ -158,6 +158,61 @@ def unwritable_settings_folder(calculator, sender):
                 f"Save Settings as a user who may write left {saved!r}")
 
 
+def grab(session, window):
+    """The window's pixels as the server holds them: width, height, RGB bytes."""
+    done = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=session.environment(),
+                          capture_output=True, check=True, timeout=60)
+    magic, size, depth, pixels = done.stdout.split(b"\n", 3)
+    require(magic == b"P6" and depth == b"255", f"import gave {magic!r} {depth!r}")
+    width, height = map(int, size.split())
+    return width, height, pixels
+
+
+def started_at_scale(calculator, sender, scale):
+    with Session(calculator, sender, screen="1600x1200x24") as session:
+        window = session.start_calculator(session.environment(QT_SCALE_FACTOR=scale))
+        focus(session, window)
+        type_keys(session, "7", "KP_Add")
+        expect(session.displayed, "7. ", f"7 + at scale {scale}")
+        return grab(session, window)
+
+
+def keypad_blocks(width, height):
+    """The 2x2 blocks of the keypad's part of the window, at even pixels."""
+    for y in range(int(height * 0.4) // 2 * 2, int(height * 0.95) - 1, 2):
+        for x in range(int(width * 0.05) // 2 * 2, int(width * 0.5) - 1, 2):
+            yield x, y
+
+
+def twice_the_scale(calculator, sender):
+    """At a scale factor of 2 the window is twice as large, laid out as at 1, and the keys
+    are drawn at the finer pixels, not as a 1x picture blown up (whose 2x2 blocks would all
+    be of one colour)."""
+    width, height, small = started_at_scale(calculator, sender, "1")
+    large_width, large_height, large = started_at_scale(calculator, sender, "2")
+    require((large_width, large_height) == (2 * width, 2 * height),
+            f"{width}x{height} at scale 1 became {large_width}x{large_height} at scale 2")
+
+    def at(x, y):
+        i = (y * large_width + x) * 3
+        return large[i:i + 3]
+
+    blocks = list(keypad_blocks(large_width, large_height))
+    detailed = sum(1 for x, y in blocks
+                   if len({at(x, y), at(x + 1, y), at(x, y + 1), at(x + 1, y + 1)}) > 1)
+    require(detailed > len(blocks) // 4,
+            f"only {detailed} of {len(blocks)} keypad blocks show detail at scale 2")
+    difference = 0
+    for x, y in blocks:
+        i = ((y // 2) * width + x // 2) * 3
+        for channel in range(3):
+            mean = sum(at(x + dx, y + dy)[channel] for dx in (0, 1) for dy in (0, 1)) / 4
+            difference += abs(mean - small[i + channel])
+    average = difference / (len(blocks) * 3)
+    require(average < 8, f"scale 2 shrunk back differs from scale 1 by {average:.1f} a channel")
+    print(f"keypad blocks with detail: {detailed}/{len(blocks)}; difference {average:.1f}")
+
+
 LOCALE_CASES = {
     # LANG, its decimal separator, its grouping
     "comma_and_point": ("de_DE.UTF-8", ",", "."),
@@ -190,6 +245,7 @@ CASES = {
     "bogus_session_bus": lambda c, s: no_session_bus(c, s, "unix:path=/nonexistent/bus"),
     "small_screen": screen_smaller_than_the_window,
     "unwritable_settings": unwritable_settings_folder,
+    "twice_the_scale": twice_the_scale,
     "locale_comma_and_point": lambda c, s: locale_separators(c, s, "comma_and_point"),
     "locale_comma_and_narrow_space":
         lambda c, s: locale_separators(c, s, "comma_and_narrow_space"),
