@@ -11,6 +11,7 @@ is missing or the case needs root and does not have it.
 
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -69,6 +70,20 @@ def no_sound_server_at_all(calculator, sender):
             PULSE_SERVER="unix:/nonexistent/vantrel/native", XDG_RUNTIME_DIR=None))
         focus(session, window)
         refused_keys_ring_the_bell(session, window)
+
+
+def sound_server_that_never_answers(calculator, sender):
+    """A socket that takes the connection and then says nothing: the first refused key still
+    rings the bell, not after libpulse's half-minute wait (which the bell count's limit, there
+    only to catch a hang, does not cover)."""
+    with tempfile.TemporaryDirectory() as folder, socket.socket(socket.AF_UNIX) as mute:
+        path = os.path.join(folder, "native")
+        mute.bind(path)
+        mute.listen(8)
+        with Session(calculator, sender) as session:
+            window = session.start_calculator(session.environment(PULSE_SERVER=f"unix:{path}"))
+            focus(session, window)
+            refused_keys_ring_the_bell(session, window)
 
 
 def no_session_bus(calculator, sender, address):
@@ -160,7 +175,8 @@ def unwritable_settings_folder(calculator, sender):
 
 def grab(session, window):
     """The window's pixels as the server holds them: width, height, RGB bytes."""
-    done = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=session.environment(),
+    done = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
+                          env=session.environment(),
                           capture_output=True, check=True, timeout=60)
     magic, size, depth, pixels = done.stdout.split(b"\n", 3)
     require(magic == b"P6" and depth == b"255", f"import gave {magic!r} {depth!r}")
@@ -241,6 +257,7 @@ def locale_separators(calculator, sender, name):
 
 CASES = {
     "no_sound_server": no_sound_server_at_all,
+    "mute_sound_server": sound_server_that_never_answers,
     "no_session_bus": lambda c, s: no_session_bus(c, s, None),
     "bogus_session_bus": lambda c, s: no_session_bus(c, s, "unix:path=/nonexistent/bus"),
     "small_screen": screen_smaller_than_the_window,
