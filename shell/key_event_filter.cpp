@@ -1,16 +1,32 @@
 #include "shell/key_event_filter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include "commands/keyboard_map.h"
 #include "commands/qt/virtual_key.h"
+#include "shell/x11_auto_repeat.h"
 
 namespace vantrel {
 
+namespace {
+
+// On X11 the server is asked to send a held key's repeats as presses alone. Qt still guesses
+// repeats there, from a release followed within a few milliseconds by a press of the same key,
+// and so marks a fast typist's real presses as repeats; with the server's promise kept, Qt's
+// mark is not looked at and the mapping drops repeated presses by their key code.
+bool ServerSendsOnlyRealReleases() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr && x11->display() != nullptr &&
+           RequestDetectableAutoRepeat(x11->display());
+}
+
+}  // namespace
+
 KeyEventFilter::KeyEventFilter(QWidget& window, KeyboardMapping& mapping)
-    : m_window(window), m_mapping(mapping) {
+    : m_window(window), m_mapping(mapping), m_trustRepeatMarks(!ServerSendsOnlyRealReleases()) {
     qApp->installEventFilter(this);
 }
 
@@ -25,27 +41,22 @@ bool KeyEventFilter::IsForWindow(QObject* watched) const {
            QApplication::activeModalWidget() == nullptr;
 }
 
-// A held key repeats as pairs of release and press, both stamped with the same time. Only the
-// first press and the real release reach the mapping, or the key would act at every repeat.
-// The platform marks the pairs as repeats but now and then misses one, so a press stamped
-// with the time of the release just before it is a repeat as well.
+// Elsewhere a held key repeats as pairs of release and press that the platform marks as
+// repeats; only the first press and the real release reach the mapping.
+bool KeyEventFilter::IsRepeat(const QKeyEvent& event) const {
+    return m_trustRepeatMarks && event.isAutoRepeat();
+}
+
 void KeyEventFilter::KeyDown(const QKeyEvent& event) {
-    const int keyCode = VirtualKeyCode(event);
-    const bool repeat =
-        event.isAutoRepeat() || (event.timestamp() != 0 && keyCode == m_releasedKeyCode &&
-                                 event.timestamp() == m_releasedAt);
-    if (!repeat) {
-        m_mapping.Form_KeyDown(keyCode, ModifierMask(event.modifiers()));
+    if (!IsRepeat(event)) {
+        m_mapping.Form_KeyDown(VirtualKeyCode(event), ModifierMask(event.modifiers()));
     }
 }
 
 void KeyEventFilter::KeyUp(const QKeyEvent& event) {
-    if (event.isAutoRepeat()) {
-        return;
+    if (!IsRepeat(event)) {
+        m_mapping.Form_KeyUp(VirtualKeyCode(event));
     }
-    m_releasedKeyCode = VirtualKeyCode(event);
-    m_releasedAt = event.timestamp();
-    m_mapping.Form_KeyUp(m_releasedKeyCode);
 }
 
 bool KeyEventFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -23,13 +23,13 @@ class KeyEventFilter : public QObject {
 
   private:
     bool IsForWindow(QObject* watched) const;
+    bool IsRepeat(const QKeyEvent& event) const;
     void KeyDown(const QKeyEvent& event);
     void KeyUp(const QKeyEvent& event);
 
     QWidget& m_window;
     KeyboardMapping& m_mapping;
-    int m_releasedKeyCode = 0;
-    quint64 m_releasedAt = 0;
+    const bool m_trustRepeatMarks;
 };
 
 }  // namespace vantrel

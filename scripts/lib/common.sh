@@ -5,7 +5,7 @@ VANTREL_PACKAGES=(
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
-    libpulse-dev libdbus-1-dev
+    libpulse-dev libdbus-1-dev libx11-dev
     fonts-liberation
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11

@@ -19,6 +19,7 @@ const PulseLibrary* PulseLibrary::Get() {
     return loaded ? &library : nullptr;
 }
 
+// The context and main-loop functions come from libpulse, which libpulse-simple brings along.
 // The handle stays open for the life of the process, as the stream functions may run until
 // its end.
 bool PulseLibrary::Load() {
@@ -30,7 +31,18 @@ bool PulseLibrary::Load() {
            Resolve(library, "pa_simple_write", simpleWrite) &&
            Resolve(library, "pa_simple_drain", simpleDrain) &&
            Resolve(library, "pa_simple_free", simpleFree) &&
-           Resolve(library, "pa_usec_to_bytes", usecToBytes);
+           Resolve(library, "pa_usec_to_bytes", usecToBytes) &&
+           Resolve(library, "pa_mainloop_new", mainloopNew) &&
+           Resolve(library, "pa_mainloop_get_api", mainloopApi) &&
+           Resolve(library, "pa_mainloop_prepare", mainloopPrepare) &&
+           Resolve(library, "pa_mainloop_poll", mainloopPoll) &&
+           Resolve(library, "pa_mainloop_dispatch", mainloopDispatch) &&
+           Resolve(library, "pa_mainloop_free", mainloopFree) &&
+           Resolve(library, "pa_context_new", contextNew) &&
+           Resolve(library, "pa_context_connect", contextConnect) &&
+           Resolve(library, "pa_context_get_state", contextState) &&
+           Resolve(library, "pa_context_disconnect", contextDisconnect) &&
+           Resolve(library, "pa_context_unref", contextUnref);
 }
 
 }  // namespace vantrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
 #include <pulse/simple.h>
 
 #include <cstddef>
@@ -18,6 +20,17 @@ class PulseLibrary {
     decltype(&pa_simple_drain) simpleDrain = nullptr;
     decltype(&pa_simple_free) simpleFree = nullptr;
     decltype(&pa_usec_to_bytes) usecToBytes = nullptr;
+    decltype(&pa_mainloop_new) mainloopNew = nullptr;
+    decltype(&pa_mainloop_get_api) mainloopApi = nullptr;
+    decltype(&pa_mainloop_prepare) mainloopPrepare = nullptr;
+    decltype(&pa_mainloop_poll) mainloopPoll = nullptr;
+    decltype(&pa_mainloop_dispatch) mainloopDispatch = nullptr;
+    decltype(&pa_mainloop_free) mainloopFree = nullptr;
+    decltype(&pa_context_new) contextNew = nullptr;
+    decltype(&pa_context_connect) contextConnect = nullptr;
+    decltype(&pa_context_get_state) contextState = nullptr;
+    decltype(&pa_context_disconnect) contextDisconnect = nullptr;
+    decltype(&pa_context_unref) contextUnref = nullptr;
 
   private:
     PulseLibrary() = default;

@@ -1,5 +1,6 @@
 #include "shell/tones/pulse_tone_output.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "shell/tones/pulse_library.h"
+#include "shell/tones/pulse_server_probe.h"
 #include "shell/tones/tone_synth.h"
 
 namespace vantrel {
@@ -18,6 +20,8 @@ constexpr int kTargetLatencyMilliseconds = 20;
 // null sink): a short silence in front keeps the first tone whole.
 constexpr std::size_t kLeadInSamples = kSampleRate / 100;
 constexpr auto kServerDefault = static_cast<std::uint32_t>(-1);
+// A server on this desktop answers in a few milliseconds.
+constexpr std::chrono::milliseconds kServerAnswerLimit{500};
 
 bool EnvironmentSet(const char* name) {
     const char* value = std::getenv(name);
@@ -52,9 +56,11 @@ bool PulseToneOutput::Connect() {
         return false;
     }
     const PulseLibrary* pulse = PulseLibrary::Get();
-    if (pulse == nullptr) {
+    if (pulse == nullptr ||
+        (!m_serverAnswered && !SoundServerAnswers(*pulse, kServerAnswerLimit))) {
         return false;
     }
+    m_serverAnswered = true;
     const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, kSampleRate, 1};
     // A short target latency makes the tones heard promptly. Playback waits until that much is
     // queued, or until the drain, so the tones of one signal follow each other without gaps.

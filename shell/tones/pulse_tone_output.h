@@ -35,6 +35,8 @@ class PulseToneOutput : public ToneOutput {
 
     std::unique_ptr<pa_simple, StreamCloser> m_stream;
     bool m_toneQueued = false;
+    // Once the server has answered, the stream's own connection is trusted to be prompt.
+    bool m_serverAnswered = false;
 };
 
 // Whether the environment names a sound server or the user's server socket exists.

@@ -1,4 +1,6 @@
+#include <QMessageBox>
 #include <QPrinterInfo>
+#include <QTimer>
 
 #include "tests/gui/window_fixture.h"
 #include "tests/support/print_queues.h"
@@ -68,6 +70,47 @@ TEST_F(CupsPrintersTest, AfterAClickTheTapeIsPrintedOnThatQueue) {
     Menu("m_Print").trigger();
     EXPECT_TRUE(PrintedInOrder(*m_queues, queue, {"731", "92"}))
         << "no printout in " << m_queues->OutputFile(queue).toStdString();
+}
+
+// A desktop without a print scheduler, as a new user's may be: CUPS is asked at a socket where
+// nothing listens. The library keeps the first scheduler it met for the rest of the process,
+// so the test runs in a process of its own (ctest gives it one).
+class NoSchedulerTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        m_saved = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", "/nonexistent/vantrel/cups.sock");
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            GTEST_SKIP() << "this process met a print scheduler before; run the test alone";
+        }
+        m_systemPrinters = true;
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        qputenv("CUPS_SERVER", m_saved);
+    }
+
+    QByteArray m_saved;
+};
+
+TEST_F(NoSchedulerTest, TheMenuIsEmptyAndPrintingSaysWhy) {
+    for (const QAction* entry : Window().findChildren<QAction*>("m_Prn")) {
+        EXPECT_FALSE(entry->isVisible()) << entry->text().toStdString();
+    }
+    EXPECT_TRUE(Menu("m_PEmpty").isVisible());
+    ClickKeys({5, 15});
+    QString told;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        told = box->text();
+        box->accept();
+    });
+    Menu("m_Print").trigger();
+    EXPECT_EQ(told, "The tape could not be printed: no printer is installed.");
+    ClickKeys({2, 15});
+    EXPECT_EQ(Tape().Store().CurrentLine(), 2);
 }
 
 }  // namespace
