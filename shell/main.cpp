@@ -1,12 +1,23 @@
 #include <QApplication>
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
+#include "shell/command_line.h"
 #include "shell/dbus/calculator_bus.h"
 #include "shell/frm_main.h"
 #include "shell/layout_widgets.h"
 
 int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (const auto answer = vantrel::CommandLineAnswer(arguments)) {
+        std::fputs(answer->c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     vantrel::KeepSessionBusFromAutolaunching();
     QApplication app(argc, argv);
+    // The desktop entry's name: Wayland's app id, and how a desktop finds the window's entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Calculator"));
     vantrel::InstallFontSubstitutes();
     vantrel::FrmMain window;
     window.show();

@@ -11,6 +11,7 @@ VANTREL_PACKAGES=(
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    desktop-file-utils appstream dpkg-dev lintian
 )
 
 ensure_packages() {

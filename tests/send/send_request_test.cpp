@@ -99,6 +99,7 @@ TEST(SendArguments, CommandsAndTheirArgumentCounts) {
         Command command;
     } rows[] = {
         {{"--help"}, ExitCode::Ok, Command::Help},
+        {{"--version"}, ExitCode::Ok, Command::Version},
         {{"input", "-5"}, ExitCode::Ok, Command::Input},
         {{"operate", "add"}, ExitCode::Ok, Command::Operate},
         {{"tape"}, ExitCode::Ok, Command::Tape},
@@ -108,6 +109,7 @@ TEST(SendArguments, CommandsAndTheirArgumentCounts) {
         {{"input"}, ExitCode::Usage, Command::Help},
         {{"tape", "--json"}, ExitCode::Usage, Command::Help},
         {{"--help", "input"}, ExitCode::Usage, Command::Help},
+        {{"--version", "read"}, ExitCode::Usage, Command::Help},
         {{"input-raw", "1", "-1"}, ExitCode::BadAmount, Command::Help},
     };
     for (const auto& row : rows) {

@@ -253,6 +253,8 @@ std::variant<std::string, SendError> SendToCalculator(const SendRequest& request
             return Tape(bus, true);
         case Command::Help:
             return std::string(HelpText());
+        case Command::Version:
+            return VersionText();
     }
     return std::string();
 }

@@ -1,12 +1,14 @@
 #include "tools/send/send_request.h"
+#include "vantrel_version.h"
 
 namespace vantrel {
 
 std::string_view HelpText() {
     return R"(usage: vantrel-send COMMAND [ARGUMENTS]
 
-Drives a running Vantrel Calculator over the session bus (name org.vantrel.Calculator,
-object /Calculator). With several copies running, the one started first answers.
+Drives Vantrel Calculator over the session bus (name org.vantrel.Calculator, object
+/Calculator). With several copies running, the one started first answers; with none, the
+bus starts an installed one.
 
 Commands:
   input AMOUNT       Replace the entry with AMOUNT: decimal text with a "." as separator,
@@ -41,6 +43,7 @@ Commands:
                      memory-subtract, memory-add, memory-recall, equals, percent,
                      memory-clear, total) and the ink (normal or red).
   --help             Print this text.
+  --version          Print the version.
 
 Only read and tape print, on standard output, and only on success. Errors are one line on
 standard error, beginning with "vantrel-send: ".
@@ -55,6 +58,10 @@ Exit status:
   6  out of range
   7  unknown operation
 )";
+}
+
+std::string VersionText() {
+    return "vantrel-send " + std::string(kVersion) + "\n";
 }
 
 }  // namespace vantrel

@@ -30,6 +30,9 @@ int main(int argc, char* argv[]) {
     if (request.command == vantrel::Command::Help) {
         return Print(vantrel::HelpText());
     }
+    if (request.command == vantrel::Command::Version) {
+        return Print(vantrel::VersionText());
+    }
     const auto result = vantrel::SendToCalculator(request);
     if (const auto* error = std::get_if<vantrel::SendError>(&result)) {
         return Fail(*error);

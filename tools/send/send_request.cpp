@@ -225,6 +225,9 @@ std::variant<SendRequest, SendError> ParseArguments(std::span<const std::string_
     if ((command == "--help" || command == "-h") && rest.empty()) {
         return SendRequest{Command::Help, {}};
     }
+    if (command == "--version" && rest.empty()) {
+        return SendRequest{Command::Version, {}};
+    }
     if (command == "input" && rest.size() == 1) {
         return WithHalves(Command::Input, ParseScaledAmount(rest[0]), &SplitAmount);
     }

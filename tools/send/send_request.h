@@ -47,7 +47,7 @@ std::variant<std::uint32_t, SendError> ParseWord(std::string_view text);
 // wParam it is sent in: negative numbers in two's complement.
 std::variant<std::uint32_t, SendError> ParseOperation(std::string_view text);
 
-enum class Command { Help, Input, Operate, Read, Tape, TapeCsv };
+enum class Command { Help, Version, Input, Operate, Read, Tape, TapeCsv };
 
 struct SendRequest {
     Command command = Command::Help;
@@ -58,5 +58,8 @@ struct SendRequest {
 std::variant<SendRequest, SendError> ParseArguments(std::span<const std::string_view> arguments);
 
 std::string_view HelpText();
+
+// "vantrel-send" and the calculator's version, as --version prints it.
+std::string VersionText();
 
 }  // namespace vantrel

@@ -1,0 +1,43 @@
+#include "shell/command_line.h"
+
+#include "vantrel_version.h"
+
+namespace vantrel {
+namespace {
+
+std::string VersionLine() {
+    return "Vantrel Calculator " + std::string(kVersion) + "\n";
+}
+
+std::string HelpText() {
+    return VersionLine() + R"(
+usage: vantrel-calculator [--version | --help]
+
+Opens the adding-machine calculator's window with its paper tape. Other programs drive it
+over the session bus as org.vantrel.Calculator (see vantrel-send --help); when none runs,
+the bus starts one.
+
+  --version  Print the version.
+  --help     Print this text.
+
+The settings are kept in $XDG_CONFIG_HOME/Vantrel/Vantrel.conf (~/.config/Vantrel/Vantrel.conf
+when the variable is not set), written only by Options > Save Settings.
+)";
+}
+
+}  // namespace
+
+std::optional<std::string> CommandLineAnswer(std::span<const std::string_view> arguments) {
+    if (arguments.size() != 1) {
+        return std::nullopt;
+    }
+    if (arguments.front() == "--version") {
+        return VersionLine();
+    }
+    if (arguments.front() == "--help" || arguments.front() == "-h") {
+        return HelpText();
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantrel
