@@ -1,12 +1,18 @@
 # Shared by scripts/run and scripts/test: Debian packages, configure and build.
 
-VANTREL_PACKAGES=(
+# What building and running the calculator needs.
+VANTREL_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    clang libclang-rt-14-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libpulse-dev libdbus-1-dev libx11-dev
     fonts-liberation
+)
+
+# What the tests, benchmarks, fuzz targets and the formatting check add to that.
+VANTREL_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang clang-format libclang-rt-14-dev
+    python3
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils
@@ -14,10 +20,17 @@ VANTREL_PACKAGES=(
     desktop-file-utils appstream dpkg-dev lintian
 )
 
+VANTREL_PACKAGES=("${VANTREL_RUN_PACKAGES[@]}" "${VANTREL_TEST_PACKAGES[@]}")
+
+# Installs those of the given packages (all of VANTREL_PACKAGES when none is given) that are
+# missing. The names are real packages, not virtual ones: dpkg-query knows only real ones, and
+# a virtual name would count as missing on every run.
 ensure_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -gt 0 ] || wanted=("${VANTREL_PACKAGES[@]}")
     local missing=()
     local package
-    for package in "${VANTREL_PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
             || missing+=("$package")
     done
@@ -30,8 +43,10 @@ ensure_packages() {
         "${missing[@]}"
 }
 
+# Configures and builds the tree in build; further arguments go to cmake's configure step.
 build_tree() {
     local root=$1 build=$2
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    shift 2
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$build" -j "$(nproc)"
 }
