@@ -6,9 +6,9 @@
 #include <string>
 
 #include "commands/amount_text.h"
-#include "fuzz/fuzz_locales.h"
 #include "fuzz/invariant.h"
 #include "fuzz/session_observation.h"
+#include "fuzz/session_run.h"
 #include "fuzz/shown_number.h"
 
 // Paste of any clipboard text in any mode and state, the error state included: a refused
@@ -93,14 +93,6 @@ void Step(HeadlessSession& session, FuzzedDataProvider& data, const LocaleSepara
 }  // namespace vantrel
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    using namespace vantrel;
-    FuzzedDataProvider data(bytes, size);
-    const LocaleSeparators& locale =
-        kFuzzLocales[data.ConsumeIntegralInRange<std::size_t>(0, kFuzzLocales.size() - 1)];
-    HeadlessSession session(
-        {.mode = data.ConsumeIntegralInRange<int>(0, kRoundModeCount - 1), .separators = locale});
-    for (std::size_t step = 0; step < kMaxSteps && data.remaining_bytes() > 0; ++step) {
-        Step(session, data, locale);
-    }
+    vantrel::RunSession(bytes, size, vantrel::kMaxSteps, vantrel::Step);
     return 0;
 }
