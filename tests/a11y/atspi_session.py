@@ -6,11 +6,12 @@ bus launcher's dbus-daemon, not the registry it activates, not the calculator.
 """
 
 import os
-import random
-import signal
-import subprocess
+import sys
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import private_display  # noqa: E402
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -23,7 +24,7 @@ class Session:
 
     def __enter__(self):
         try:
-            os.environ["DISPLAY"] = self._start_display()
+            os.environ["DISPLAY"] = private_display.start_display(self.groups)
             _wait_for_bus_owner(self._start([BUS_LAUNCHER, "--launch-immediately"]))
             env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                        XDG_CONFIG_HOME=self.config.name)
@@ -38,55 +39,17 @@ class Session:
         self.stop()
 
     def _start(self, command, **options):
-        process = subprocess.Popen(command, start_new_session=True, stdin=subprocess.DEVNULL,
-                                   **options)
-        self.groups.append(process)
-        return process.pid
-
-    def _start_display(self, attempts=10):
-        """A display of the session's own, at a free number that its server holds the lock
-        of. Other programs on the machine start and stop displays as well, so a number taken
-        meanwhile is given up for another."""
-        first = random.randrange(100, 900)
-        for number in range(first, first + attempts):
-            if os.path.exists(f"/tmp/.X{number}-lock") or \
-                    os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            # Without -noreset the server starts over whenever its last client leaves, and a
-            # client that comes meanwhile finds no display.
-            self._start(["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                         "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            if _display_up(number, self.groups[-1]):
-                return f":{number}"
-            _end_group(self.groups.pop())
-        raise RuntimeError("no virtual display of the session's own")
+        return private_display.start_in_group(self.groups, command, **options).pid
 
     def stop(self):
         """Ends every group, the calculator first and the display last; returns the groups
         that still have a member afterwards."""
         for process in reversed(self.groups):
-            _end_group(process)
-        left = [p.pid for p in self.groups if _group_alive(p.pid)]
+            private_display.end_group(process)
+        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
         self.groups.clear()
         self.config.cleanup()
         return left
-
-
-def _display_up(number, server, seconds=10.0):
-    """Whether the server took the number's lock and answers on it."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end and server.poll() is None:
-        try:
-            with open(f"/tmp/.X{number}-lock") as lock:
-                holder = int(lock.read().strip())
-        except (OSError, ValueError):
-            holder = None
-        if holder == server.pid and subprocess.run(
-                ["xdpyinfo", "-display", f":{number}"], stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL).returncode == 0:
-            return True
-        time.sleep(0.05)
-    return False
 
 
 def _wait_for_bus_owner(pid, seconds=10.0):
@@ -107,26 +70,3 @@ def _wait_for_bus_owner(pid, seconds=10.0):
             pass
         time.sleep(0.05)
     raise RuntimeError("the accessibility bus launcher did not take its name")
-
-
-def _group_alive(pgid):
-    try:
-        os.killpg(pgid, 0)
-    except ProcessLookupError:
-        return False
-    return True
-
-
-def _end_group(process, grace=5.0):
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        try:
-            os.killpg(process.pid, sig)
-        except ProcessLookupError:
-            break
-        end = time.monotonic() + grace
-        while time.monotonic() < end and _group_alive(process.pid):
-            process.poll()
-            time.sleep(0.05)
-        if not _group_alive(process.pid):
-            break
-    process.wait()

@@ -10,11 +10,13 @@ environment.
 import ctypes
 import os
 import pwd
-import random
-import signal
+import sys
 import subprocess
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import private_display  # noqa: E402
 
 
 class Failed(Exception):
@@ -49,7 +51,8 @@ class Session:
 
     def __enter__(self):
         try:
-            self.display = self._start_display()
+            self.display = private_display.start_display(self.groups, self.screen,
+                                                         self.server_options)
         except BaseException:
             self.stop()
             raise
@@ -141,39 +144,20 @@ class Session:
         return found
 
     def start(self, command, **options):
-        process = subprocess.Popen(command, start_new_session=True, stdin=subprocess.DEVNULL,
-                                   **options)
-        self.groups.append(process)
-        return process
+        return private_display.start_in_group(self.groups, command, **options)
 
     def stop(self):
         """Ends every group, newest first; returns the groups that still have a member."""
         for process in reversed(self.groups):
-            _end_group(process)
-        left = [p.pid for p in self.groups if _group_alive(p.pid)]
+            private_display.end_group(process)
+        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
         self.groups.clear()
         self.config.cleanup()
         return left
 
     def stop_calculator(self):
-        _end_group(self.calculator_process)
+        private_display.end_group(self.calculator_process)
         self.groups.remove(self.calculator_process)
-
-    def _start_display(self, attempts=10):
-        """A free display number whose lock the session's own server holds. Without -noreset
-        the server starts over when its last client leaves."""
-        first = random.randrange(100, 900)
-        for number in range(first, first + attempts):
-            if os.path.exists(f"/tmp/.X{number}-lock") or \
-                    os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            server = self.start(["Xvfb", f":{number}", "-screen", "0", self.screen,
-                                 "-nolisten", "tcp", "-noreset", *self.server_options],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            if _display_up(number, server):
-                return f":{number}"
-            _end_group(self.groups.pop())
-        raise RuntimeError("no virtual display of the session's own")
 
 
 class _KeyboardState(ctypes.Structure):
@@ -252,42 +236,3 @@ class BellCounter:
 
     def close(self):
         self._x11.XCloseDisplay(self._connection)
-
-
-def _display_up(number, server, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end and server.poll() is None:
-        try:
-            with open(f"/tmp/.X{number}-lock") as lock:
-                holder = int(lock.read().strip())
-        except (OSError, ValueError):
-            holder = None
-        if holder == server.pid and subprocess.run(
-                ["xdpyinfo", "-display", f":{number}"], stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL).returncode == 0:
-            return True
-        time.sleep(0.05)
-    return False
-
-
-def _group_alive(pgid):
-    try:
-        os.killpg(pgid, 0)
-    except ProcessLookupError:
-        return False
-    return True
-
-
-def _end_group(process, grace=5.0):
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        try:
-            os.killpg(process.pid, sig)
-        except ProcessLookupError:
-            break
-        end = time.monotonic() + grace
-        while time.monotonic() < end and _group_alive(process.pid):
-            process.poll()
-            time.sleep(0.05)
-        if not _group_alive(process.pid):
-            break
-    process.wait()
