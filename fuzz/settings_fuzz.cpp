@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "fuzz/invariant.h"
 #include "shell/settings_store.h"
@@ -73,25 +72,6 @@ void CheckRead(const QTemporaryDir& folder, const QByteArray& contents) {
 
 }  // namespace
 }  // namespace vantrel
-
-// A damaged file can make Qt ask for a block larger than memory, which the program's allocator
-// refuses and Qt survives; the fuzzer's allocator is told to refuse it the same way instead of
-// stopping, and libFuzzer not to take one large request for running out of memory. Flags given
-// on the command line come later and win.
-extern "C" const char* __asan_default_options() {
-    return "allocator_may_return_null=1";
-}
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static std::vector<char*> arguments;
-    static char largeRequests[] = "-malloc_limit_mb=1048576";
-    arguments.assign(*argv, *argv + *argc);
-    arguments.insert(arguments.begin() + 1, largeRequests);
-    arguments.push_back(nullptr);
-    *argc = static_cast<int>(arguments.size()) - 1;
-    *argv = arguments.data();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     static const QTemporaryDir folder;

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "core/vocabulary.h"
+#include "shell/settings_file_format.h"
 
 namespace vantrel {
 
@@ -47,7 +48,7 @@ QString SettingsFilePath() {
 
 WindowSettings LoadWindowSettings(const QString& file) {
     const WindowSettings first = FirstRunSettings();
-    QSettings store(file, QSettings::IniFormat);
+    QSettings store(file, SettingsFileFormat());
     store.beginGroup(QLatin1String(kSection));
     return {
         .ShowTape = ReadBool(store, QStringLiteral("ShowTape"), first.ShowTape),
@@ -61,7 +62,7 @@ WindowSettings LoadWindowSettings(const QString& file) {
 }
 
 void SaveWindowSettings(const QString& file, const WindowSettings& settings) {
-    QSettings store(file, QSettings::IniFormat);
+    QSettings store(file, SettingsFileFormat());
     store.beginGroup(QLatin1String(kSection));
     store.setValue(QStringLiteral("ShowTape"), BoolText(settings.ShowTape));
     store.setValue(QStringLiteral("AlwaysOnTop"), BoolText(settings.AlwaysOnTop));
