@@ -1,6 +1,8 @@
 #include "shell/settings_value_text.h"
 
 #include <QStringDecoder>
+#include <algorithm>
+#include <iterator>
 
 namespace vantrel {
 
@@ -26,60 +28,31 @@ bool IsHexDigit(char16_t c) {
     return c < 0x80 && DigitValue(static_cast<char>(c), 16) >= 0;
 }
 
-// The character a backslash and this letter stand for, or 0 when they stand for none.
-char NamedEscape(char c) {
-    switch (c) {
-        case 'a':
-            return '\a';
-        case 'b':
-            return '\b';
-        case 'f':
-            return '\f';
-        case 'n':
-            return '\n';
-        case 'r':
-            return '\r';
-        case 't':
-            return '\t';
-        case 'v':
-            return '\v';
-        case '"':
-            return '"';
-        case '?':
-            return '?';
-        case '\'':
-            return '\'';
-        case '\\':
-            return '\\';
-        default:
-            return 0;
-    }
+// What a backslash and a letter stand for. Qt reads a backslash before "?" and "'" but writes
+// both characters as they are.
+struct NamedEscape {
+    char letter;
+    char16_t character;
+    bool written;
+};
+
+constexpr NamedEscape kNamedEscapes[] = {
+    {'a', '\a', true}, {'b', '\b', true},   {'f', '\f', true},  {'n', '\n', true},
+    {'r', '\r', true}, {'t', '\t', true},   {'v', '\v', true},  {'"', '"', true},
+    {'?', '?', false}, {'\'', '\'', false}, {'\\', '\\', true},
+};
+
+const NamedEscape* EscapeNamedBy(char letter) {
+    const auto found = std::find_if(std::begin(kNamedEscapes), std::end(kNamedEscapes),
+                                    [letter](const NamedEscape& e) { return e.letter == letter; });
+    return found == std::end(kNamedEscapes) ? nullptr : found;
 }
 
-// The letter that names this character after a backslash, or 0 when it has none.
-char EscapeName(char16_t c) {
-    switch (c) {
-        case '\a':
-            return 'a';
-        case '\b':
-            return 'b';
-        case '\f':
-            return 'f';
-        case '\n':
-            return 'n';
-        case '\r':
-            return 'r';
-        case '\t':
-            return 't';
-        case '\v':
-            return 'v';
-        case '"':
-            return '"';
-        case '\\':
-            return '\\';
-        default:
-            return 0;
-    }
+const NamedEscape* EscapeWrittenFor(char16_t c) {
+    const auto found =
+        std::find_if(std::begin(kNamedEscapes), std::end(kNamedEscapes),
+                     [c](const NamedEscape& e) { return e.written && e.character == c; });
+    return found == std::end(kNamedEscapes) ? nullptr : found;
 }
 
 // Reads the text after "key=" as Qt's INI reader does: blanks around it go unless quoted or
@@ -123,8 +96,8 @@ class ValueReader {
             return;
         }
         const char c = m_written[m_at++];
-        if (const char named = NamedEscape(c)) {
-            m_text += QLatin1Char(named);
+        if (const NamedEscape* named = EscapeNamedBy(c)) {
+            m_text += QChar(named->character);
         } else if (c == 'x') {
             ReadCode(16);
         } else if (DigitValue(c, 8) >= 0) {
@@ -225,9 +198,9 @@ QByteArray WriteValueText(const QString& value) {
             continue;
         }
         codeOpen = false;
-        if (const char name = EscapeName(c)) {
+        if (const NamedEscape* named = EscapeWrittenFor(c)) {
             escaped += u'\\';
-            escaped += QLatin1Char(name);
+            escaped += QLatin1Char(named->letter);
         } else if (c == 0) {
             escaped += QStringLiteral("\\0");
             codeOpen = true;
