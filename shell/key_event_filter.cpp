@@ -7,6 +7,7 @@
 
 #include "commands/keyboard_map.h"
 #include "commands/qt/virtual_key.h"
+#include "shell/keymap/keymap_source.h"
 #include "shell/x11_auto_repeat.h"
 
 namespace vantrel {
@@ -26,7 +27,12 @@ bool ServerSendsOnlyRealReleases() {
 }  // namespace
 
 KeyEventFilter::KeyEventFilter(QWidget& window, KeyboardMapping& mapping)
-    : m_window(window), m_mapping(mapping), m_trustRepeatMarks(!ServerSendsOnlyRealReleases()) {
+    : m_window(window),
+      m_mapping(mapping),
+      m_trustRepeatMarks(!ServerSendsOnlyRealReleases()),
+      m_keymap(ActiveKeymap()),
+      m_lookup(
+          [this](quint32 scanCode) { return m_keymap ? m_keymap->Key(scanCode) : std::nullopt; }) {
     qApp->installEventFilter(this);
 }
 
@@ -49,13 +55,13 @@ bool KeyEventFilter::IsRepeat(const QKeyEvent& event) const {
 
 void KeyEventFilter::KeyDown(const QKeyEvent& event) {
     if (!IsRepeat(event)) {
-        m_mapping.Form_KeyDown(VirtualKeyCode(event), ModifierMask(event.modifiers()));
+        m_mapping.Form_KeyDown(VirtualKeyCode(event, m_lookup), ModifierMask(event.modifiers()));
     }
 }
 
 void KeyEventFilter::KeyUp(const QKeyEvent& event) {
     if (!IsRepeat(event)) {
-        m_mapping.Form_KeyUp(VirtualKeyCode(event));
+        m_mapping.Form_KeyUp(VirtualKeyCode(event, m_lookup));
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
+
+#include "commands/qt/virtual_key.h"
 
 class QKeyEvent;
 class QWidget;
@@ -8,9 +11,11 @@ class QWidget;
 namespace vantrel {
 
 class KeyboardMapping;
+class KeymapSource;
 
 // Hands every key of the main window to the keyboard mapping, whichever of its controls has
-// the focus, and nothing else gets those keys. Keys meant for a menu or a message box that is
+// the focus, and nothing else gets those keys. A key is known by what the desktop's keyboard
+// map says it carries. Keys meant for a menu or a message box that is
 // open pass by. When the window is activated again the mapping forgets its last key, whose
 // release may have gone to another window.
 class KeyEventFilter : public QObject {
@@ -30,6 +35,8 @@ class KeyEventFilter : public QObject {
     QWidget& m_window;
     KeyboardMapping& m_mapping;
     const bool m_trustRepeatMarks;
+    std::unique_ptr<KeymapSource> m_keymap;
+    const KeymapLookup m_lookup;
 };
 
 }  // namespace vantrel

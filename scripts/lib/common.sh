@@ -5,6 +5,7 @@ VANTREL_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libpulse-dev libdbus-1-dev libx11-dev
+    libxkbcommon-dev libxkbcommon-x11-dev libwayland-dev qt6-base-private-dev
     fonts-liberation
 )
 
@@ -18,6 +19,7 @@ VANTREL_TEST_PACKAGES=(
     cups cups-bsd cups-client poppler-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev lintian
+    sway xwayland wtype qt6-wayland wl-clipboard
 )
 
 VANTREL_PACKAGES=("${VANTREL_RUN_PACKAGES[@]}" "${VANTREL_TEST_PACKAGES[@]}")

@@ -17,6 +17,7 @@ struct KeyCase {
     Qt::KeyboardModifiers modifiers;
     quint32 scanCode;
     int expected;
+    quint32 keysym = 0;  // the native virtual key: the keysym on X11 and Wayland
 };
 
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
@@ -71,6 +72,29 @@ std::vector<KeyCase> KeyCases() {
         {"ScanCodeLeavesPadDigitsAlone", Qt::Key_8, kPad, 80, 104},
         {"ScanCodeLeavesLettersAlone", Qt::Key_Q, kNone, 24, 81},
         {"UnknownKey", Qt::Key_F35, kNone, 0, 0},
+        // Qt 6.4 on Wayland sets no keypad modifier: the pad's keys carry their keysym.
+        {"WaylandPadMultiply", Qt::Key_Asterisk, kNone, 63, 106, 0xffaa},
+        {"WaylandPadSeparator", Qt::Key_Comma, kNone, 91, 110, 0xffac},
+        {"WaylandPadDecimal", Qt::Key_Period, kNone, 91, 110, 0xffae},
+        {"WaylandPadSeven", Qt::Key_7, kNone, 79, 103, 0xffb7},
+        {"WaylandPadZero", Qt::Key_0, kNone, 90, 96, 0xffb0},
+        {"WaylandPadPlus", Qt::Key_Plus, kNone, 86, 107, 0xffab},
+        {"WaylandPadMinus", Qt::Key_Minus, kNone, 82, 109, 0xffad},
+        {"WaylandPadDivide", Qt::Key_Slash, kNone, 106, 111, 0xffaf},
+        {"WaylandPadEnter", Qt::Key_Enter, kNone, 104, 13, 0xff8d},
+        {"WaylandPadEndWithoutNumLock", Qt::Key_End, kNone, 87, 35, 0xff9c},
+        {"WaylandPadDeleteWithoutNumLock", Qt::Key_Delete, kNone, 91, 46, 0xff9f},
+        // A layout option can give the pad's decimal key a main-row symbol; its scan code
+        // still places it on the pad.
+        {"PadScanCodeWithMainRowComma", Qt::Key_Comma, kNone, 91, 110, ','},
+        {"PadScanCodeWithMainRowPeriod", Qt::Key_Period, kNone, 91, 110, '.'},
+        // xcb marks the same keys with the keypad modifier.
+        {"XcbPadMultiply", Qt::Key_Asterisk, kPad, 63, 106, 0xffaa},
+        {"XcbPadSeparator", Qt::Key_Comma, kPad, 91, 110, 0xffac},
+        {"XcbPadNine", Qt::Key_9, kPad, 81, 105, 0xffb9},
+        // Without a keyboard map a digit is taken at its word before its position: a virtual
+        // keyboard puts its 2 on the code where the digit row has its 1.
+        {"VirtualKeyboardDigitBeforePosition", Qt::Key_2, kNone, 10, 50, '2'},
     };
 }
 
@@ -78,7 +102,7 @@ class VirtualKeyCodeTest : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(VirtualKeyCodeTest, TranslatesToTheTableCode) {
     const KeyCase& c = GetParam();
-    const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, 0, 0);
+    const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.scanCode, c.keysym, 0);
     EXPECT_EQ(VirtualKeyCode(event), c.expected);
 }
 
