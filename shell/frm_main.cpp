@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "resources/keys/key_faces.h"
+#include "shell/desktop_top_most.h"
 #include "shell/frm_about.h"
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
@@ -60,6 +61,7 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_display(m_labels, m_keypad, m_menus, m_roundOpt),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
+      m_onTopOffered(options.desktopKeepsWindowsAbove.value_or(DesktopKeepsWindowsAbove())),
       m_settingsFile(SettingsFilePath()),
       m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_machine.Keyboard())) {
     setObjectName(QStringLiteral("FrmMain"));
@@ -163,10 +165,16 @@ void FrmMain::ApplySettings(const WindowSettings& settings) {
     if (!settings.PrinterName.isEmpty()) {
         SelectPrinter(settings.PrinterName);
     }
-    m_menus.SetOnTopChecked(settings.AlwaysOnTop);
-    SetTopMost(*this, settings.AlwaysOnTop);
+    ApplyOnTop(settings.AlwaysOnTop);
     m_tapeShown = settings.ShowTape;
     ApplyTapeVisibility();
+}
+
+void FrmMain::ApplyOnTop(bool OnTop) {
+    m_onTopChosen = OnTop;
+    m_menus.SetOnTopOffered(m_onTopOffered);
+    m_menus.SetOnTopChecked(m_onTopOffered && OnTop);
+    SetTopMost(*this, m_onTopOffered && OnTop);
 }
 
 // Centres with the frame's size, so that the title bar is part of what sits in the middle.
@@ -215,7 +223,7 @@ void FrmMain::CentreWithFrame() {
 
 WindowSettings FrmMain::CurrentSettings() const {
     return {.ShowTape = m_tapeShown,
-            .AlwaysOnTop = m_menus.OnTopChecked(),
+            .AlwaysOnTop = m_onTopChosen,
             .RoundOption = m_machine.Calc().SelectedRoundOption(),
             .Height = height() * m_layout.TwipsPerPixelY(),
             .Top = y() * m_layout.TwipsPerPixelY(),
@@ -297,6 +305,7 @@ void FrmMain::m_Prn_Click(std::int16_t Index) {
 }
 
 void FrmMain::m_OnTop_Click(bool OnTop) {
+    m_onTopChosen = OnTop;
     SetTopMost(*this, OnTop);
 }
 

@@ -32,6 +32,8 @@ struct FrmMainOptions {
     std::unique_ptr<TonePort> tones;
     // Replaces the system's printers.
     std::unique_ptr<PrinterList> printers;
+    // Replaces what the desktop says of keeping a window above the others.
+    std::optional<bool> desktopKeepsWindowsAbove;
 };
 
 // The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
@@ -78,6 +80,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void LoadSettings();
     void SaveSettings() const;
     void ApplySettings(const WindowSettings& settings);
+    void ApplyOnTop(bool OnTop);
     void PlaceWindow(const WindowSettings& settings);
     void CentreWithFrame();
     WindowSettings CurrentSettings() const;
@@ -104,6 +107,9 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     std::unique_ptr<TonePort> m_tones;
     AddingMachine m_machine;
     bool m_tapeShown = true;
+    const bool m_onTopOffered;
+    // The user's choice, kept and saved as chosen also where the desktop refuses it.
+    bool m_onTopChosen = true;
     MessageHook m_messageHook;
     const QString m_settingsFile;
     // Axes centred at start-up before the window had its frame, and the size centred then.

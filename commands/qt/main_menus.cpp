@@ -96,6 +96,7 @@ void MainMenus::BuildEditMenu(QMenuBar& bar) {
 
 void MainMenus::BuildOptionsMenu(QMenuBar& bar) {
     QMenu* options = AddMenu(bar, "m_Options", QStringLiteral("&Options"));
+    options->setToolTipsVisible(true);
     m_OnTop = AddEntry(*options, "m_OnTop", QStringLiteral("Always on top"));
     m_OnTop->setCheckable(true);
     m_OnTop->setChecked(true);
@@ -138,6 +139,16 @@ void MainMenus::SetOnTopChecked(bool checked) {
 
 bool MainMenus::OnTopChecked() const {
     return m_OnTop->isChecked();
+}
+
+void MainMenus::SetOnTopOffered(bool offered) {
+    m_OnTop->setEnabled(offered);
+    if (offered) {
+        m_OnTop->setToolTip(QString());
+    } else {
+        m_OnTop->setChecked(false);
+        m_OnTop->setToolTip(QStringLiteral("This desktop does not let programs stay on top"));
+    }
 }
 
 void MainMenus::FillPrinterMenu(const QStringList& deviceNames, const QString& current) {

@@ -45,6 +45,9 @@ class MainMenus {
     void SetShowTapeChecked(bool checked);
     void SetOnTopChecked(bool checked);
     bool OnTopChecked() const;
+    // Where the desktop cannot keep a window above, Always on top is shown unchecked and
+    // disabled, with a tooltip that says why.
+    void SetOnTopOffered(bool offered);
 
     // Up to ten printers by device name, each in its own entry, the one named `current`
     // checked; "(Empty)" shows only while none is listed.

@@ -37,6 +37,43 @@ class SettingsTest : public WindowTest {
     }
 };
 
+// A desktop that cannot keep a window above gets no check mark claiming it, and the user's
+// choice outlives it: saved as chosen, it applies again where the desktop honours it.
+TEST_F(SettingsTest, AlwaysOnTopRefusedByTheDesktopKeepsTheStoredChoice) {
+    m_desktopKeepsWindowsAbove = false;
+    StartWindow(15);
+    QAction& onTop = Menu("m_OnTop");
+    EXPECT_FALSE(onTop.isEnabled());
+    EXPECT_FALSE(onTop.isChecked());
+    EXPECT_EQ(onTop.toolTip(), "This desktop does not let programs stay on top");
+    EXPECT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    onTop.trigger();
+    EXPECT_FALSE(onTop.isChecked()) << "a disabled entry takes no click";
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/AlwaysOnTop").toString(), "True");
+
+    WriteStore("[Calculator]\nAlwaysOnTop=False\n");
+    Restart();
+    Menu("m_Default").trigger();
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/AlwaysOnTop").toString(), "True")
+        << "Restore Default chooses on top again, disabled or not";
+
+    WriteStore("[Calculator]\nAlwaysOnTop=False\n");
+    Restart();
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/AlwaysOnTop").toString(), "False");
+
+    m_desktopKeepsWindowsAbove = true;
+    WriteStore("[Calculator]\nAlwaysOnTop=True\n");
+    Restart();
+    EXPECT_TRUE(Menu("m_OnTop").isEnabled());
+    EXPECT_TRUE(Menu("m_OnTop").isChecked());
+    EXPECT_TRUE(Menu("m_OnTop").toolTip().isEmpty() ||
+                Menu("m_OnTop").toolTip() == Menu("m_OnTop").text());
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
 TEST_F(SettingsTest, SavedSettingsComeBackAtTheNextStart) {
     m_printers = {"Alpha", "Beta"};
     StartWindow(15);

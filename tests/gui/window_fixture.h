@@ -76,7 +76,8 @@ class WindowTest : public ::testing::Test {
         m_window = std::make_unique<FrmMain>(FrmMainOptions{
             twipsPerPixel, std::make_unique<CountingTones>(m_beeps),
             m_systemPrinters ? nullptr
-                             : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter)});
+                             : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter),
+            m_desktopKeepsWindowsAbove});
     }
 
     // The store as another program would read it.
@@ -116,6 +117,8 @@ class WindowTest : public ::testing::Test {
     QString m_defaultPrinter;
     // The printers of the system's printer service instead of the two above.
     bool m_systemPrinters = false;
+    // What the desktop says of keeping a window above; the platform's word when not set.
+    std::optional<bool> m_desktopKeepsWindowsAbove;
     std::unique_ptr<FrmMain> m_window;
 };
 

@@ -33,7 +33,8 @@ def package_files(deb):
 
 def check_fields(deb, version):
     fields = {}
-    for name in ("Package", "Version", "Section", "Maintainer", "Depends", "Description"):
+    for name in ("Package", "Version", "Section", "Maintainer", "Depends", "Recommends",
+                 "Description"):
         fields[name] = run(["dpkg-deb", "--field", str(deb), name], 60).stdout.strip()
     problems = []
     wanted = {"Package": "vantrel-calculator", "Version": version, "Section": "utils"}
@@ -43,6 +44,8 @@ def check_fields(deb, version):
     for library in ("libqt6widgets6", "libdbus-1-3", "libc6"):
         if library not in fields["Depends"]:
             problems.append(f"Depends does not name {library}: {fields['Depends']}")
+    if "qt6-wayland" not in fields["Recommends"].split(", "):
+        problems.append(f"Recommends does not name qt6-wayland: {fields['Recommends']}")
     if "<" not in fields["Maintainer"] or len(fields["Description"].splitlines()) < 3:
         problems.append(f"no real maintainer or description: {fields}")
     return problems
