@@ -129,10 +129,12 @@ DAMAGED = b"[Calculator\nShowTape=Fa\x00lse\nWindowHeight=\xff\xfe12\n[[\n"
 
 
 def save_settings(session):
-    """Options, down past Always on top and Show Tape, Save Settings."""
+    """Options, up from the first entry past Restore Default, Save Settings. Counted from the
+    end, as Always on top, disabled where no window manager keeps windows above, is passed
+    over by the arrow keys."""
     type_keys(session, "alt+o")
     time.sleep(0.5)
-    type_keys(session, "Down", "Down", "Return")
+    type_keys(session, "Up", "Up", "Return")
 
 
 def unwritable_settings_folder(calculator, sender):
