@@ -1,5 +1,6 @@
 #include "commands/qt/pad_key.h"
 
+#include <algorithm>
 #include <array>
 
 #include "commands/qt/key_pairs.h"
@@ -42,12 +43,7 @@ constexpr std::array<quint32, 17> kPadScanCodes{63, 79, 80, 81, 82, 83,  84,  85
                                                 87, 88, 89, 90, 91, 104, 106, 129};
 
 bool IsPadScanCode(quint32 scanCode) {
-    for (const quint32 code : kPadScanCodes) {
-        if (code == scanCode) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(kPadScanCodes.begin(), kPadScanCodes.end(), scanCode) != kPadScanCodes.end();
 }
 
 std::optional<int> CodeOfPadKeysym(quint32 keysym) {

@@ -26,6 +26,7 @@ class WaylandKeymap : public KeymapSource {
 
     std::optional<MappedKey> Key(std::uint32_t keycode) override;
 
+    // Called by the listeners of the registry, the seat and the keyboard.
     void SeatFound(wl_registry* registry, std::uint32_t name, std::uint32_t version);
     void SeatCapabilities(std::uint32_t capabilities);
     void KeymapArrived(std::uint32_t format, int fd, std::uint32_t size);
