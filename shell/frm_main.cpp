@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "resources/keys/key_faces.h"
-#include "shell/desktop_top_most.h"
 #include "shell/frm_about.h"
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
@@ -41,6 +40,11 @@ CalcTape* CreateTape(QWidget& client) {
     return tape;
 }
 
+// A stored coordinate that places the window, at a place or centred; any other leaves it.
+bool PlacesWindow(int stored) {
+    return stored > 0 || stored == -1;
+}
+
 QRect ScreenPixels() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry() : QRect();
@@ -61,7 +65,7 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_display(m_labels, m_keypad, m_menus, m_roundOpt),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
-      m_onTopOffered(options.desktopKeepsWindowsAbove.value_or(DesktopKeepsWindowsAbove())),
+      m_desktop(options.desktop.value_or(AskDesktop())),
       m_settingsFile(SettingsFilePath()),
       m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_machine.Keyboard())) {
     setObjectName(QStringLiteral("FrmMain"));
@@ -171,14 +175,17 @@ void FrmMain::ApplySettings(const WindowSettings& settings) {
 }
 
 void FrmMain::ApplyOnTop(bool OnTop) {
+    const bool offered = m_desktop.keepsWindowsAbove;
     m_onTopChosen = OnTop;
-    m_menus.SetOnTopOffered(m_onTopOffered);
-    m_menus.SetOnTopChecked(m_onTopOffered && OnTop);
-    SetTopMost(*this, m_onTopOffered && OnTop);
+    m_menus.SetOnTopOffered(offered);
+    m_menus.SetOnTopChecked(offered && OnTop);
+    SetTopMost(*this, offered && OnTop);
 }
 
 // Centres with the frame's size, so that the title bar is part of what sits in the middle.
 void FrmMain::PlaceWindow(const WindowSettings& settings) {
+    m_storedTop = PlacesWindow(settings.Top) ? settings.Top : m_storedTop;
+    m_storedLeft = PlacesWindow(settings.Left) ? settings.Left : m_storedLeft;
     const QRect screen = ScreenPixels();
     if (screen.isEmpty()) {
         return;
@@ -226,8 +233,8 @@ WindowSettings FrmMain::CurrentSettings() const {
             .AlwaysOnTop = m_onTopChosen,
             .RoundOption = m_machine.Calc().SelectedRoundOption(),
             .Height = height() * m_layout.TwipsPerPixelY(),
-            .Top = y() * m_layout.TwipsPerPixelY(),
-            .Left = x() * m_layout.TwipsPerPixelX(),
+            .Top = m_desktop.tellsWindowPositions ? y() * m_layout.TwipsPerPixelY() : m_storedTop,
+            .Left = m_desktop.tellsWindowPositions ? x() * m_layout.TwipsPerPixelX() : m_storedLeft,
             .PrinterName = m_printers.Current()};
 }
 

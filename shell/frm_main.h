@@ -11,6 +11,7 @@
 #include "commands/qt/qt_clipboard.h"
 #include "shell/blink_timer.h"
 #include "shell/dbus/message_hook.h"
+#include "shell/desktop_abilities.h"
 #include "shell/display_labels.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
@@ -32,8 +33,8 @@ struct FrmMainOptions {
     std::unique_ptr<TonePort> tones;
     // Replaces the system's printers.
     std::unique_ptr<PrinterList> printers;
-    // Replaces what the desktop says of keeping a window above the others.
-    std::optional<bool> desktopKeepsWindowsAbove;
+    // Replaces what the window system says it does for windows.
+    std::optional<DesktopAbilities> desktop;
 };
 
 // The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
@@ -107,9 +108,13 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     std::unique_ptr<TonePort> m_tones;
     AddingMachine m_machine;
     bool m_tapeShown = true;
-    const bool m_onTopOffered;
+    const DesktopAbilities m_desktop;
     // The user's choice, kept and saved as chosen also where the desktop refuses it.
     bool m_onTopChosen = true;
+    // The last stored position that placed the window, in twips: saved again as it was where
+    // the desktop tells none.
+    int m_storedTop = -1;
+    int m_storedLeft = -1;
     MessageHook m_messageHook;
     const QString m_settingsFile;
     // Axes centred at start-up before the window had its frame, and the size centred then.

@@ -40,7 +40,7 @@ class SettingsTest : public WindowTest {
 // A desktop that cannot keep a window above gets no check mark claiming it, and the user's
 // choice outlives it: saved as chosen, it applies again where the desktop honours it.
 TEST_F(SettingsTest, AlwaysOnTopRefusedByTheDesktopKeepsTheStoredChoice) {
-    m_desktopKeepsWindowsAbove = false;
+    m_desktop = DesktopAbilities{.keepsWindowsAbove = false, .tellsWindowPositions = true};
     StartWindow(15);
     QAction& onTop = Menu("m_OnTop");
     EXPECT_FALSE(onTop.isEnabled());
@@ -64,7 +64,7 @@ TEST_F(SettingsTest, AlwaysOnTopRefusedByTheDesktopKeepsTheStoredChoice) {
     Menu("m_SaveSettings").trigger();
     EXPECT_EQ(Store().value("Calculator/AlwaysOnTop").toString(), "False");
 
-    m_desktopKeepsWindowsAbove = true;
+    m_desktop = DesktopAbilities{};
     WriteStore("[Calculator]\nAlwaysOnTop=True\n");
     Restart();
     EXPECT_TRUE(Menu("m_OnTop").isEnabled());
@@ -72,6 +72,30 @@ TEST_F(SettingsTest, AlwaysOnTopRefusedByTheDesktopKeepsTheStoredChoice) {
     EXPECT_TRUE(Menu("m_OnTop").toolTip().isEmpty() ||
                 Menu("m_OnTop").toolTip() == Menu("m_OnTop").text());
     EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// A Wayland compositor tells no window where it is: the stored place is saved again as it
+// was, not as the corner the window seems to be in.
+TEST_F(SettingsTest, PositionUnknownToTheDesktopIsSavedAsStored) {
+    m_desktop = DesktopAbilities{.keepsWindowsAbove = false, .tellsWindowPositions = false};
+    WriteStore("[Calculator]\nWindowTop=3000\nWindowLeft=4500\n");
+    StartWindow(15);
+    Window().move(10, 20);
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/WindowTop").toString(), "3000");
+    EXPECT_EQ(Store().value("Calculator/WindowLeft").toString(), "4500");
+
+    Menu("m_Default").trigger();
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/WindowTop").toString(), "3000")
+        << "Restore Default leaves the window where it is";
+    EXPECT_EQ(Store().value("Calculator/WindowLeft").toString(), "4500");
+
+    QFile::remove(SettingsFilePath());
+    Restart();
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/WindowTop").toString(), "-1") << "first run: centred";
+    EXPECT_EQ(Store().value("Calculator/WindowLeft").toString(), "-1");
 }
 
 TEST_F(SettingsTest, SavedSettingsComeBackAtTheNextStart) {

@@ -77,7 +77,7 @@ class WindowTest : public ::testing::Test {
             twipsPerPixel, std::make_unique<CountingTones>(m_beeps),
             m_systemPrinters ? nullptr
                              : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter),
-            m_desktopKeepsWindowsAbove});
+            m_desktop});
     }
 
     // The store as another program would read it.
@@ -117,8 +117,8 @@ class WindowTest : public ::testing::Test {
     QString m_defaultPrinter;
     // The printers of the system's printer service instead of the two above.
     bool m_systemPrinters = false;
-    // What the desktop says of keeping a window above; the platform's word when not set.
-    std::optional<bool> m_desktopKeepsWindowsAbove;
+    // What the window system does for windows; the platform's word when not set.
+    std::optional<DesktopAbilities> m_desktop;
     std::unique_ptr<FrmMain> m_window;
 };
 
