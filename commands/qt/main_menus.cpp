@@ -137,10 +137,6 @@ void MainMenus::SetOnTopChecked(bool checked) {
     m_OnTop->setChecked(checked);
 }
 
-bool MainMenus::OnTopChecked() const {
-    return m_OnTop->isChecked();
-}
-
 void MainMenus::SetOnTopOffered(bool offered) {
     m_OnTop->setEnabled(offered);
     if (offered) {

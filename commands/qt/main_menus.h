@@ -44,7 +44,6 @@ class MainMenus {
     void SetUndoEnabled(bool enabled);
     void SetShowTapeChecked(bool checked);
     void SetOnTopChecked(bool checked);
-    bool OnTopChecked() const;
     // Where the desktop cannot keep a window above, Always on top is shown unchecked and
     // disabled, with a tooltip that says why.
     void SetOnTopOffered(bool offered);
