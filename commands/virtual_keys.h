@@ -5,11 +5,16 @@
 namespace vantrel {
 
 inline constexpr int kVkBack = 8;         // VK_BACK
+inline constexpr int kVkTab = 9;          // VK_TAB, also Shift+Tab
 inline constexpr int kVkReturn = 13;      // VK_RETURN
 inline constexpr int kVkEscape = 27;      // VK_ESCAPE
 inline constexpr int kVkSpace = 32;       // VK_SPACE
 inline constexpr int kVkPrior = 33;       // VK_PRIOR, Page Up
 inline constexpr int kVkNext = 34;        // VK_NEXT, Page Down
+inline constexpr int kVkEnd = 35;         // VK_END
+inline constexpr int kVkHome = 36;        // VK_HOME
+inline constexpr int kVkLeft = 37;        // VK_LEFT, then VK_UP, VK_RIGHT, VK_DOWN
+inline constexpr int kVkDown = 40;        // VK_DOWN
 inline constexpr int kVkDelete = 46;      // VK_DELETE
 inline constexpr int kVkDigit0 = 48;      // the main row's 0 to 9 follow on
 inline constexpr int kVkLetterA = 65;     // A to Z follow on
