@@ -17,13 +17,15 @@ std::string Sentence(const std::vector<std::string>& parts) {
     return text;
 }
 
-// The display is said with anything else that changed, and alone when it changed to a number
-// the keys did not type: a result, a cleared entry, a recalled memory.
+// The display is said with anything else that changed, and alone when an entry being keyed was
+// taken away (Clear, the last Backspace): a zero keyed after an operation needs no more than
+// the key's echo, though it changes the display as well.
 bool DisplayWorthSaying(const SpokenState& before, const SpokenState& after, bool othersChanged) {
     if (after.error) {
         return false;
     }
-    return othersChanged || before.error || (before.display != after.display && !after.keying);
+    const bool entryTakenAway = before.keying && !after.keying && before.display != after.display;
+    return othersChanged || before.error || entryTakenAway;
 }
 
 }  // namespace

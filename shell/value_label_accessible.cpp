@@ -85,9 +85,11 @@ int ValueLabelAccessible::offsetAtPoint(const QPoint& point) const {
     return -1;
 }
 
-QString ValueLabelAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = offset;
-    *endOffset = offset;
+// The number has one look throughout: a single run without attributes. A reader splits the
+// text into runs to choose its voice, and an empty run would leave it nothing to read.
+QString ValueLabelAccessible::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 

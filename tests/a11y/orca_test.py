@@ -5,11 +5,13 @@
 
 Starts a display, an accessibility bus, a speech server with its silent dummy voice and Orca
 with the laptop layout and a debug log, all of the test's own; types 125.50 Add, 74.25 Add,
-8.75 Subtract, Total, then 5 Divide 0 Total, then Tab, and reads back every `SPEECH OUTPUT`
-line of the log. It fails unless Orca spoke, beyond its own key echo, the result 191 after the
-Total, the tape lines, "Error" after the division by zero and a key or option with its role
-after Tab. --print prints all that was spoken. Exits 77 when Orca or the accessibility stack
-is not installed, or when another Orca of this user is running: only one runs per user.
+8.75 Subtract, Total, then 5 Divide 0 Total, then Tab, Shift+Tab back to the tape's newest
+line and Up to the lines above it, and reads back every `SPEECH OUTPUT` line of the log. It
+fails unless Orca spoke, beyond its own key echo, the result 191 after the Total, the tape
+lines, "Error" after the division by zero, a key or option with its role after Tab and the
+tape's lines as the focus moves over them. --print prints all that was spoken. Exits 77 when
+Orca or the accessibility stack is not installed, or when another Orca of this user is
+running: only one runs per user.
 """
 
 import json
@@ -39,6 +41,8 @@ RUN = [
     ("5 KP_Divide 0 Return", r"\bError\b"),
     ("Tab Tab", r"(push button|radio button|read only text)"),
     ("Tab Tab", r"push button"),
+    ("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab", r"List with 7 items"),
+    ("Up Up", r"5 divided by"),
 ]
 # Orca logs an utterance as SPEECH OUTPUT: 'words' followed by the voice it was given.
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\})?$")

@@ -65,6 +65,7 @@ TEST(SpokenChange, SaysTheLinesTheResultAndWhatChangedInOneSentence) {
          {},
          "display 0."},
         {"a digit is left to the reader's key echo", Keying("12"), Keying("125"), {}, ""},
+        {"so is a zero keyed after an operation", Shown("5."), Shown("0."), {}, ""},
         {"nothing changed", Shown("7."), Shown("7."), {}, ""},
         {"the error state begins: its word, not the dashes",
          Keying("0"),
