@@ -150,6 +150,10 @@ const KeyRow* FindRow(std::span<const KeyRow> table, int KeyCode) {
     return nullptr;
 }
 
+bool MovesFocus(int KeyCode) {
+    return KeyCode == kVkTab || (KeyCode >= kVkEnd && KeyCode <= kVkDown);
+}
+
 CommandIndex Following(CommandIndex index, int offset) {
     return static_cast<CommandIndex>(ValueOf(index) + offset);
 }
@@ -160,6 +164,10 @@ void PressAndClick(KeyboardTarget& target, CommandIndex index) {
 }
 
 }  // namespace
+
+bool IsFocusKey(int KeyCode, int modifiers) {
+    return MovesFocus(KeyCode) && FindRow(TableFor(modifiers), KeyCode) == nullptr;
+}
 
 void KeyboardMapping::Form_KeyDown(int KeyCode, int modifiers) {
     const auto code = static_cast<std::int16_t>(KeyCode);

@@ -27,6 +27,10 @@ class KeyboardTarget {
     virtual void ExitPrompt() = 0;
 };
 
+// Whether the key, under the Shift/Ctrl/Alt mask, is one that moves the keyboard focus: Tab, the
+// arrows, Home or End, and none of the keyboard tables gives it a meaning of its own.
+bool IsFocusKey(int KeyCode, int modifiers);
+
 // Turns the main window's key-down and key-up events (Windows virtual-key codes and a
 // Shift/Ctrl/Alt mask) into keypad commands, option selections, tape paging and the exit prompt.
 class KeyboardMapping {

@@ -5,6 +5,7 @@
 namespace vantrel {
 
 inline constexpr int kVkBack = 8;         // VK_BACK
+inline constexpr int kVkTab = 9;          // VK_TAB, also Shift+Tab
 inline constexpr int kVkClear = 12;       // VK_CLEAR, the pad's 5 without Num Lock
 inline constexpr int kVkReturn = 13;      // VK_RETURN
 inline constexpr int kVkEscape = 27;      // VK_ESCAPE

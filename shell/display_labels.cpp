@@ -15,6 +15,7 @@ ValueLabel* CreateLabel(QWidget& parent, std::string_view name, const QString& t
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setToolTip(toolTip);
     label->setAccessibleName(accessibleName);
+    label->setFocusPolicy(Qt::TabFocus);
     return label;
 }
 

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -14,13 +15,16 @@
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
 #include "shell/main_mod.h"
+#include "shell/notice_bar.h"
 #include "shell/settings_store.h"
 #include "shell/system_locale.h"
 #include "shell/system_printers.h"
 #include "shell/tape_image_copy.h"
 #include "shell/tones/desktop_tones.h"
 #include "shell/value_label.h"
+#include "shell/window_focus.h"
 #include "shell/window_prompts.h"
+#include "shell/window_speech.h"
 #include "tape/calc_tape.h"
 
 namespace vantrel {
@@ -66,8 +70,9 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
       m_desktop(options.desktop.value_or(AskDesktop())),
+      m_notices(new NoticeBar(m_client)),
       m_settingsFile(SettingsFilePath()),
-      m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_machine.Keyboard())) {
+      m_keyFilter(std::make_unique<KeyEventFilter>(*this, m_machine.Keyboard(), m_arrows)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Vantrel Calculator"));
     // The icon's picture loads once the window is on screen; showing the window needs none.
@@ -78,6 +83,8 @@ FrmMain::FrmMain(FrmMainOptions options)
     m_labels.C_Display->SetValueSource(
         [this] { return QString::fromStdString(m_machine.Calc().CopyText()); });
     Form_Load(options.twipsPerPixel);
+    m_speech = std::make_unique<WindowSpeech>(
+        WindowSpeech::Sources{m_machine.Calc(), m_tape->Store(), m_labels, *m_notices});
 }
 
 FrmMain::~FrmMain() {
@@ -92,6 +99,7 @@ void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
     LoadSettings();
     FillPrinterMenu();
+    SetUpFocus();
     m_messageHook.HookWindow({m_machine.Calc(), m_tape->Store(), m_display});
 }
 
@@ -268,6 +276,18 @@ int FrmMain::PixelsX(double twips) const {
 
 int FrmMain::PixelsY(double twips) const {
     return TwipsToPixels(twips, m_layout.TwipsPerPixelY());
+}
+
+void FrmMain::SetUpFocus() {
+    std::vector<QWidget*> options;
+    for (int index = 0; index < kRoundModeCount; ++index) {
+        options.push_back(&m_roundOpt.Option(index));
+    }
+    SetUpWindowFocus({.labels = {m_labels.C_Display, m_labels.LMem, m_labels.LCounter},
+                      .keys = m_keypad.Keys(),
+                      .options = options,
+                      .tape = m_tape},
+                     m_arrows);
 }
 
 void FrmMain::ShowTapeCopyMenu() {

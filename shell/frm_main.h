@@ -9,6 +9,7 @@
 #include "commands/command_ports.h"
 #include "commands/qt/main_menus.h"
 #include "commands/qt/qt_clipboard.h"
+#include "shell/arrow_focus.h"
 #include "shell/blink_timer.h"
 #include "shell/dbus/message_hook.h"
 #include "shell/desktop_abilities.h"
@@ -25,6 +26,8 @@ namespace vantrel {
 
 class CalcTape;
 class KeyEventFilter;
+class NoticeBar;
+class WindowSpeech;
 
 struct FrmMainOptions {
     // Replaces the screen's own twips per pixel, for a window laid out as on another screen.
@@ -88,6 +91,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void FillPrinterMenu();
     bool SelectPrinter(const QString& name);
     void ShowTapeCopyMenu();
+    void SetUpFocus();
 
     WindowMeasures Measures() const;
     const TwipsRect& ControlTwips(std::string_view name) const;
@@ -116,6 +120,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     int m_storedTop = -1;
     int m_storedLeft = -1;
     MessageHook m_messageHook;
+    NoticeBar* m_notices;
     const QString m_settingsFile;
     // Axes centred at start-up before the window had its frame, and the size centred then.
     struct PendingCentring {
@@ -124,6 +129,8 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
         QSize size;
     };
     std::optional<PendingCentring> m_centring;
+    std::unique_ptr<WindowSpeech> m_speech;
+    ArrowFocus m_arrows;
     // Last, so that no key reaches the mapping once the window is being taken down.
     std::unique_ptr<KeyEventFilter> m_keyFilter;
 };

@@ -7,6 +7,7 @@
 
 #include "commands/keyboard_map.h"
 #include "commands/qt/virtual_key.h"
+#include "shell/arrow_focus.h"
 #include "shell/keymap/keymap_source.h"
 #include "shell/x11_auto_repeat.h"
 
@@ -26,9 +27,10 @@ bool ServerSendsOnlyRealReleases() {
 
 }  // namespace
 
-KeyEventFilter::KeyEventFilter(QWidget& window, KeyboardMapping& mapping)
+KeyEventFilter::KeyEventFilter(QWidget& window, KeyboardMapping& mapping, const ArrowFocus& arrows)
     : m_window(window),
       m_mapping(mapping),
+      m_arrows(arrows),
       m_trustRepeatMarks(!ServerSendsOnlyRealReleases()),
       m_keymap(ActiveKeymap()),
       m_lookup(
@@ -65,12 +67,22 @@ void KeyEventFilter::KeyUp(const QKeyEvent& event) {
     }
 }
 
+// A focus key goes on to the focused control, unless an arrow moved the focus itself; the
+// mapping never sees it, so it neither presses a key nor forgets the last one.
+bool KeyEventFilter::MoveFocus(const QKeyEvent& event) const {
+    return event.type() == QEvent::KeyPress && m_arrows.Move(event.key());
+}
+
 bool KeyEventFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             if (!IsForWindow(watched)) {
                 return false;
+            }
+            if (const auto& key = static_cast<const QKeyEvent&>(*event);
+                IsFocusKey(VirtualKeyCode(key), ModifierMask(key.modifiers()))) {
+                return MoveFocus(key);
             }
             if (event->type() == QEvent::KeyPress) {
                 KeyDown(static_cast<const QKeyEvent&>(*event));

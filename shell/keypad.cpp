@@ -36,6 +36,16 @@ KeypadButton& Keypad::Button(CommandIndex index) const {
     return *m_theButton.at(static_cast<std::size_t>(ValueOf(index)));
 }
 
+std::vector<QWidget*> Keypad::Keys() const {
+    std::vector<QWidget*> keys;
+    for (KeypadButton* key : m_theButton) {
+        if (key != nullptr) {
+            keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
 void Keypad::ShowButtonPressed(CommandIndex index, bool pressed) const {
     if (IsCommandIndex(index)) {
         Button(index).SetPressedLook(pressed);

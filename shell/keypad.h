@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "core/vocabulary.h"
 
@@ -21,6 +22,8 @@ class Keypad {
     void ShowButtonPressed(CommandIndex index, bool pressed) const;
     // The Undo key's picture and enabled state.
     void ShowUndoAvailable(bool available) const;
+    // Every key, in the order of the command table.
+    std::vector<QWidget*> Keys() const;
 
   private:
     KeypadButton& Button(CommandIndex index) const;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "shell/layout/design.h"
+#include "shell/option_panel.h"
 
 namespace vantrel {
 
@@ -17,7 +18,7 @@ QString FromView(std::string_view text) {
 }
 
 QFrame* CreatePanel(QWidget& parent) {
-    auto* panel = new QFrame(&parent);
+    auto* panel = new OptionPanel(&parent);
     panel->setObjectName(FromView(kRoundPanelName));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setToolTip(FromView(kRoundPanelToolTip));
@@ -28,7 +29,7 @@ QFrame* CreatePanel(QWidget& parent) {
 // The caption above an option is its label: a screen reader hears the option's name from it,
 // not a bare "F", and knows which button it captions.
 QLabel* CreateLabel(QWidget& panel, const RoundOptDesign& design) {
-    auto* label = new QLabel(FromView(design.label), &panel);
+    auto* label = new OptionCaption(FromView(design.label), &panel);
     label->setObjectName(QString::fromStdString(RoundLabelName(design.index)));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     label->setAccessibleName(FromView(design.accessibleName));
@@ -47,7 +48,7 @@ RoundOptPanel::RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_
         option->setObjectName(QString::fromStdString(RoundOptName(design.index)));
         option->setToolTip(FromView(design.toolTip));
         option->setAccessibleName(FromView(design.accessibleName));
-        option->setFocusPolicy(Qt::NoFocus);
+        option->setFocusPolicy(Qt::TabFocus);
         Connect(*option, design.index);
         m_RoundOpt[design.index] = option;
     }

@@ -21,6 +21,7 @@ QString ValueLabel::Value() const {
 }
 
 void ValueLabel::TellValueChanged() {
+    emit ValueChanged();
     if (!QAccessible::isActive()) {
         m_announced = Value();
         return;

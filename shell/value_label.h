@@ -22,6 +22,10 @@ class ValueLabel : public QLabel {
     // runs, when a blink that has just begun already knows the number it will show.
     void TellValueChanged();
 
+  signals:
+    // The label has a new text; its value may be the one a blink will end on.
+    void ValueChanged();
+
   private:
     void AnnounceValue();
 

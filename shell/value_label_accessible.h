@@ -6,8 +6,9 @@ namespace vantrel {
 
 class ValueLabel;
 
-// A value label for a screen reader: static text named by the label's accessible name, whose
-// value and text are the label's value.
+// A value label for a screen reader: read-only text named by the label's accessible name,
+// whose value and text are the label's value. A reader reads a focused text's number, where
+// of a label it reads the name alone.
 class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ValueLabelAccessible(ValueLabel* label);
@@ -25,8 +26,8 @@ class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleTextInt
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 

@@ -1,13 +1,18 @@
 #include "shell/window_display.h"
 
 #include "commands/qt/main_menus.h"
+#include "core/tape_line.h"
 #include "shell/keypad.h"
 #include "shell/round_options.h"
 #include "shell/value_label.h"
 
 namespace vantrel {
 
+// During the error state the display is described as "Error", so a reader that reads it
+// anew hears the state and not only the dashes.
 void WindowDisplay::SetDisplayText(const std::string& text) {
+    const bool error = text.starts_with(kErrorLineText);
+    m_labels.C_Display->setAccessibleDescription(error ? QStringLiteral("Error") : QString());
     m_labels.C_Display->setText(QString::fromStdString(text));
     m_labels.C_Display->TellValueChanged();
     TellTextChanged();

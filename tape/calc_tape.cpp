@@ -40,6 +40,9 @@ CalcTape::CalcTape(QWidget* parent)
       m_scrollBarTwips(kScrollBarTwipsBeforeFontSize) {
     InstallTapeAccessibility();
     setAccessibleName(QStringLiteral("Tape"));
+    setFocusPolicy(Qt::TabFocus);
+    m_vScroll->setAccessibleName(QStringLiteral("Tape position"));
+    m_vScroll->setFocusPolicy(Qt::NoFocus);
     m_font.setStyleHint(QFont::TypeWriter);
     m_font.setPointSizeF(kTapeFontPointSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -142,6 +145,9 @@ const TapeLineStore& CalcTape::Store() const {
 void CalcTape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_surface);
+    if (FocusedLine() > 0) {
+        DrawFocusedLine(painter);
+    }
 }
 
 void CalcTape::resizeEvent(QResizeEvent*) {

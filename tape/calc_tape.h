@@ -61,6 +61,9 @@ class CalcTape : public QWidget, public TapePort {
     const TapeLineStore& Store() const;
     // Where line k stands in the view, in the widget's pixels; empty when it is out of sight.
     QRect LineArea(std::int32_t k) const;
+    // The line under the keyboard focus, 1 to CurrentLine(); 0 while the tape has no focus or
+    // no line.
+    std::int32_t FocusedLine() const;
 
     // View state; positions and sizes in twips.
     std::int32_t LineHeight() const { return m_metrics.LineHeight; }
@@ -83,9 +86,14 @@ class CalcTape : public QWidget, public TapePort {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void DrawLine(const TapeLine& line);
+    void FocusLine(std::int32_t k);
+    void DrawFocusedLine(QPainter& painter) const;
     void VScroll1_Change();
     void UserControl_Resize();
     void MeasureMetrics();
@@ -121,6 +129,7 @@ class CalcTape : public QWidget, public TapePort {
     std::int32_t m_scrollBarTwips;
     QString m_printerName;
     std::function<void(const QString&)> m_printNotice;
+    std::int32_t m_focusedLine = 0;
 };
 
 }  // namespace vantrel

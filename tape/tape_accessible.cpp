@@ -66,6 +66,19 @@ QAccessible::State TapeAccessible::state() const {
     return state;
 }
 
+QAccessibleInterface* TapeAccessible::focusChild() const {
+    const std::int32_t focused = Tape().FocusedLine();
+    return focused > 0 ? child(focused - 1) : nullptr;
+}
+
+void TapeAccessible::TellLineFocused(int index) {
+    if (child(index) != nullptr) {
+        QAccessibleEvent focused(widget(), QAccessible::Focus);
+        focused.setChild(index);
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
 void TapeAccessible::TellLinesAdded(std::int32_t before) {
     for (std::int32_t index = before; index < childCount(); ++index) {
         QAccessibleEvent created(widget(), QAccessible::ObjectCreated);

@@ -23,12 +23,15 @@ class TapeAccessible : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessible::State state() const override;
+    QAccessibleInterface* focusChild() const override;
 
     // The tape grew from `before` lines to its present count: each new line is announced.
     void TellLinesAdded(std::int32_t before);
     // The tape is about to shrink to `count` lines: the newest of the lines a reader has met
     // above it are announced gone while they can still be named, then all are forgotten.
     void TellLinesRemoving(std::int32_t count);
+    // The keyboard focus moved to the line at `index`: the reader hears it with its words.
+    void TellLineFocused(int index);
 
     const CalcTape& Tape() const;
 

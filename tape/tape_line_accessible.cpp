@@ -38,6 +38,8 @@ QAccessible::State TapeLineAccessible::state() const {
     QAccessible::State state;
     state.readOnly = true;
     state.offscreen = rect().isEmpty();
+    state.focusable = true;
+    state.focused = m_list.Tape().FocusedLine() == m_index + 1;
     return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace vantrel {
 
@@ -27,7 +28,9 @@ void DrawEdge(QPainter& painter, const QRect& r, const QColor& topLeft, const QC
 }  // namespace
 
 KeypadButton::KeypadButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches a key so that a screen reader can tell its name; a click leaves the focus
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void KeypadButton::SetFace(const QString& path) {
@@ -55,6 +58,15 @@ void KeypadButton::paintEvent(QPaintEvent*) {
     if (m_pressedLook) {
         DrawFrame(painter);
     }
+    if (hasFocus()) {
+        DrawFocus(painter);
+    }
+}
+
+void KeypadButton::DrawFocus(QPainter& painter) const {
+    painter.setPen(QPen(palette().highlight(), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 void KeypadButton::DrawFrame(QPainter& painter) const {

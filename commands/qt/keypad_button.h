@@ -31,6 +31,7 @@ class KeypadButton : public QAbstractButton {
 
   private:
     void DrawFrame(QPainter& painter) const;
+    void DrawFocus(QPainter& painter) const;
 
     SvgFace m_face;
     bool m_pressedLook = false;

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "commands/qt/menu_entry_accessible.h"
+
 namespace vantrel {
 
 namespace {
@@ -24,6 +26,7 @@ QMenu* AddSubmenu(QMenu& parent, const char* name, const QString& caption) {
 }  // namespace
 
 MainMenus::MainMenus(QMenuBar& bar, MenuTarget& target) : m_target(target) {
+    InstallMenuEntryAccessibility();
     bar.setNativeMenuBar(false);
     BuildFileMenu(bar);
     BuildEditMenu(bar);

@@ -18,6 +18,7 @@ VANTREL_TEST_PACKAGES=(
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    orca speech-dispatcher speech-dispatcher-audio-plugins procps
     desktop-file-utils appstream dpkg-dev lintian
     sway xwayland wtype qt6-wayland wl-clipboard
 )

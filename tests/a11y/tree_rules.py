@@ -13,6 +13,7 @@ NAMED = {
     "push button": "key",
     "radio button": "option",
     "label": "label",
+    "text": "label",
     "list": "list",
     "list item": "list item",
     "menu item": "menu entry",

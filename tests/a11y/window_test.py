@@ -74,7 +74,7 @@ class Window:
                                                "object:text-changed", "object:state-changed")
         self.tree = snapshot(pyatspi, app)
         self.tape = only(self.tree, "list", "Tape")
-        self.labels = {name: only(self.tree, "label", name) for name in LABELS}
+        self.labels = {name: only(self.tree, "text", name) for name in LABELS}
 
     def _record(self, event):
         self.events.append((event.type, event.source.name if event.source else None))

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/virtual_keys.h"
+
 namespace vantrel {
 namespace {
 
@@ -135,6 +137,20 @@ TEST_P(KeyDownTest, RunsTheMappedAction) {
 
 INSTANTIATE_TEST_SUITE_P(Tables, KeyDownTest, ::testing::ValuesIn(KeyDownCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The focus keys are exactly those no table gives a meaning, under every modifier: Enter,
+// Space, Delete and Page Down keep theirs whatever has the focus.
+TEST(KeyboardMappingTest, FocusKeysAreTabArrowsHomeAndEndThatNoTableTakes) {
+    for (const int modifiers : {0, kShiftMask, kCtrlMask, kAltMask}) {
+        for (const int key : {kVkTab, kVkEnd, kVkHome, kVkLeft, kVkUp, kVkRight, kVkDown}) {
+            EXPECT_TRUE(IsFocusKey(key, modifiers)) << key << " under " << modifiers;
+        }
+        for (const int key : {kVkReturn, kVkSpace, kVkDelete, kVkNext, kVkPrior, kVkBack, kVkEscape,
+                              VkDigit(5), VkNumpad(5), kVkAdd, VkLetter('C')}) {
+            EXPECT_FALSE(IsFocusKey(key, modifiers)) << key << " under " << modifiers;
+        }
+    }
+}
 
 TEST(KeyboardMappingTest, CtrlZUndoesOnlyWhileUndoIsEnabled) {
     RecordingTarget target;

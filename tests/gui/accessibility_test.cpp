@@ -40,6 +40,7 @@ TEST_F(AccessibilityTest, EveryKeyOptionAndLabelHasItsRoleAndAName) {
         EXPECT_EQ(spoken.role(), QAccessible::RadioButton) << index;
         EXPECT_FALSE(Name(option).contains(QStringLiteral("Ctrl"))) << "a name, not a shortcut";
         EXPECT_EQ(Name(caption), Name(option)) << "the caption says the option's name";
+        EXPECT_TRUE(Accessible(caption).state().invisible) << "the option is read once";
         const auto labelled = spoken.relations(QAccessible::Label);
         ASSERT_EQ(labelled.size(), 1) << index;
         EXPECT_EQ(labelled.front().first->object(), &caption);
@@ -47,10 +48,12 @@ TEST_F(AccessibilityTest, EveryKeyOptionAndLabelHasItsRoleAndAName) {
     }
     EXPECT_EQ(optionNames.size(), 7u);
     EXPECT_FALSE(optionNames.contains(QString()));
+    EXPECT_EQ(Accessible(*Find<QWidget>("RoundFrame")).role(), QAccessible::Grouping);
 
     for (const auto& [label, name] :
          {std::pair{"C_Display", "Display"}, {"LMem", "Memory"}, {"LCounter", "Item count"}}) {
-        EXPECT_EQ(Accessible(Label(label)).role(), QAccessible::StaticText) << label;
+        EXPECT_EQ(Accessible(Label(label)).role(), QAccessible::EditableText) << label;
+        EXPECT_TRUE(Accessible(Label(label)).state().readOnly) << label;
         EXPECT_EQ(Name(Label(label)), name);
         EXPECT_NE(Accessible(Label(label)).textInterface(), nullptr) << label;
     }
@@ -68,6 +71,12 @@ TEST_F(AccessibilityTest, TheLabelsValuesAreTheirNumbersAndABlinkTellsTheNumberT
     EXPECT_EQ(Value(Display()), "1,255.75");
     QAccessibleTextInterface* text = Accessible(Display()).textInterface();
     EXPECT_EQ(text->text(0, text->characterCount()), "1,255.75");
+    const QRect first = text->characterRect(0);
+    const QRect last = text->characterRect(text->characterCount() - 1);
+    EXPECT_FALSE(first.isEmpty()) << "flat review finds each character on the screen";
+    EXPECT_LT(first.right(), last.left());
+    EXPECT_TRUE(Display().rect().contains(Display().mapFromGlobal(last.center())));
+    EXPECT_EQ(text->offsetAtPoint(last.center()), text->characterCount() - 1);
     EXPECT_EQ(Value(Label("LCounter")), "2");
     EXPECT_EQ(Value(Label("LMem")), "0.");
     EXPECT_EQ(SettledDisplay(), "1,255.75 ");

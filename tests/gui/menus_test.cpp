@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
@@ -148,6 +150,39 @@ TEST_F(MenusTest, AccessLetterOpensItsMenuDespiteTheKeyboardMapping) {
     EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>("m_Edit"));
     QApplication::activePopupWidget()->close();
     EXPECT_EQ(Display().text(), "0. ");
+}
+
+// A screen reader hears "Undo", and "Ctrl+Z" as its shortcut, not the caption's padding; the
+// entry is found among its menu's children and pressed through its action.
+TEST_F(MenusTest, EntriesAreNamedWithoutTheShortcutsPadding) {
+    auto& edit = *Find<QMenu>("m_Edit");
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(&edit);
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (int k = 0; k < menu->childCount(); ++k) {
+        names << menu->child(k)->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(names.contains("Copy")) << names.join('|').toStdString();
+    EXPECT_FALSE(names.join('|').contains("    "));
+    QAccessibleInterface* copyAll = QAccessible::queryAccessibleInterface(&Menu("m_CopyAll"));
+    ASSERT_NE(copyAll, nullptr);
+    EXPECT_EQ(copyAll->text(QAccessible::Name), "Copy All");
+    EXPECT_EQ(copyAll->text(QAccessible::Accelerator), "Ctrl+Alt+C");
+
+    QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(&Menu("m_Undo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(QAccessible::Name), "Undo");
+    EXPECT_EQ(undo->text(QAccessible::Accelerator), "Ctrl+Z");
+    EXPECT_EQ(undo->role(), QAccessible::MenuItem);
+    EXPECT_EQ(undo->parent()->object(), &edit);
+    EXPECT_TRUE(undo->state().disabled) << "nothing to undo yet";
+    EXPECT_EQ(Menu("m_Undo").text(), "Undo    (Ctrl+Z)") << "the caption on screen stays";
+
+    QAccessibleInterface* newEntry = QAccessible::queryAccessibleInterface(&Menu("m_New"));
+    ClickKeys({4, 15});
+    ASSERT_EQ(Tape().Store().CurrentLine(), 1);
+    newEntry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Tape().Store().CurrentLine(), 0);
 }
 
 TEST_F(MenusTest, ExitClosesAtOnceWithoutAQuestion) {
