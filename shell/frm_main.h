@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,7 @@
 #include "shell/blink_timer.h"
 #include "shell/dbus/message_hook.h"
 #include "shell/display_labels.h"
+#include "shell/journal/calculator_journal.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
 #include "shell/layout/window_fit.h"
@@ -32,6 +34,9 @@ struct FrmMainOptions {
     std::unique_ptr<TonePort> tones;
     // Replaces the system's printers.
     std::unique_ptr<PrinterList> printers;
+    // Where the journal is kept that rebuilds the calculator after an unclean end; none
+    // without a folder.
+    std::optional<std::filesystem::path> journalFolder;
 };
 
 // The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
@@ -70,7 +75,9 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void moveEvent(QMoveEvent* event) override;
 
   private:
-    void Form_Load(std::optional<int> twipsPerPixel);
+    void Form_Load(std::optional<int> twipsPerPixel,
+                   const std::optional<std::filesystem::path>& journalFolder);
+    void OpenJournal(const std::filesystem::path& folder);
     void Form_Unload();
     void ScaleLayout(int twipsPerPixel);
     void Form_Resize();
@@ -102,6 +109,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     WindowDisplay m_display;
     QtClipboard m_clipboard;
     std::unique_ptr<TonePort> m_tones;
+    std::unique_ptr<CalculatorJournal> m_journal;
     AddingMachine m_machine;
     bool m_tapeShown = true;
     MessageHook m_messageHook;

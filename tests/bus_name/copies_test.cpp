@@ -29,7 +29,7 @@ QString DisplayOf(const FrmMain& window) {
 }
 
 std::unique_ptr<FrmMain> StartCopy() {
-    return std::make_unique<FrmMain>(FrmMainOptions{std::nullopt, nullptr, nullptr});
+    return std::make_unique<FrmMain>(FrmMainOptions{std::nullopt, nullptr, nullptr, std::nullopt});
 }
 
 TEST(CalculatorCopies, TheNameGoesToTheFirstAndPassesToTheNextWhenItCloses) {

@@ -76,7 +76,8 @@ class WindowTest : public ::testing::Test {
         m_window = std::make_unique<FrmMain>(FrmMainOptions{
             twipsPerPixel, std::make_unique<CountingTones>(m_beeps),
             m_systemPrinters ? nullptr
-                             : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter)});
+                             : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter),
+            std::nullopt});
     }
 
     // The store as another program would read it.
