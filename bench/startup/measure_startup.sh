@@ -30,6 +30,12 @@ if [ -z "${DISPLAY:-}" ]; then
     trap stop_services EXIT
 fi
 
+# A journal folder of the run's own: each launch is ended with a signal, which leaves its
+# journal, and the next launch would restore it.
+state=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-startup.XXXXXX")
+export XDG_STATE_HOME=$state
+trap 'rm -rf "$state"; stop_services' EXIT
+
 window_viewable() { xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; }
 
 # One launch; prints the milliseconds until the window is viewable.
