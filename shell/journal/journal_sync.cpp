@@ -16,10 +16,12 @@ JournalSync::~JournalSync() {
 }
 
 void JournalSync::Written() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_dirty = true;
+    if (m_dirty.exchange(true)) {
+        return;
     }
+    // Passing through the lock puts the flag before the thread's next look at it, so that a
+    // thread about to wait cannot miss this wake-up.
+    { const std::lock_guard lock(m_mutex); }
     m_wake.notify_one();
 }
 
@@ -30,7 +32,7 @@ int JournalSync::Syncs() const {
 
 void JournalSync::Run(const std::stop_token& stop) {
     std::unique_lock lock(m_mutex);
-    while (m_wake.wait(lock, stop, [this] { return m_dirty; })) {
+    while (m_wake.wait(lock, stop, [this] { return m_dirty.load(); })) {
         m_dirty = false;
         lock.unlock();
         ::fdatasync(m_fd);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -17,7 +18,8 @@ class JournalSync {
     JournalSync(const JournalSync&) = delete;
     JournalSync& operator=(const JournalSync&) = delete;
 
-    // Something was written since the last sync; returns at once.
+    // Something was written since the last sync; returns at once, and between two syncs wakes
+    // the thread only the first time.
     void Written();
     // How many times the disk was asked to catch up, for the tests.
     int Syncs() const;
@@ -29,7 +31,7 @@ class JournalSync {
     const std::chrono::milliseconds m_interval;
     mutable std::mutex m_mutex;
     std::condition_variable_any m_wake;
-    bool m_dirty = false;
+    std::atomic<bool> m_dirty = false;
     int m_syncs = 0;
     std::jthread m_thread;
 };
