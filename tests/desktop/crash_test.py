@@ -157,6 +157,32 @@ class Run:
         process.wait()
 
 
+def damage_journal(session, run):
+    """Killed once more, its journal cut at a random byte and overwritten after it: the next
+    start shows a prefix of the tape at most, and works."""
+    expected = observed(session)["tape"]
+    run.kill()
+    folder = os.path.join(session.config.name, "state", "Vantrel")
+    journals = [os.path.join(folder, name) for name in os.listdir(folder)]
+    require(len(journals) == 1, f"one journal expected, found {journals}")
+    with open(journals[0], "r+b") as journal:
+        size = os.fstat(journal.fileno()).st_size
+        cut = run.random.randrange(size)
+        journal.truncate(cut)
+        journal.seek(run.random.randrange(cut + 1))
+        journal.write(bytes(run.random.randrange(256) for _ in range(run.random.randrange(1, 40))))
+    run.start()
+    restored = observed(session)["tape"]
+    require(restored == expected[:len(restored)],
+            f"a damaged journal restored {restored}, not a prefix of {expected}")
+    require(session.send("operate", "clear-all")[0] == 0 and session.send("input", "1")[0] == 0
+            and session.send("operate", "add")[0] == 0,
+            "the calculator does not answer after a damaged journal")
+    require(wait_until(lambda: observed(session)["counter"] == "1 "),
+            "the calculator does not add after a damaged journal")
+    print(f"damaged journal: {len(restored)} of {len(expected)} tape lines back")
+
+
 def main(argv):
     calculator, sender, replay, seed = argv[1], argv[2], argv[3], int(argv[4])
     if any(shutil.which(tool) is None for tool in ("Xvfb", "xdotool", "xclip")):
@@ -187,6 +213,7 @@ def main(argv):
                     require(restored == stream.expected(),
                             f"round {number}: restored {restored}, expected {stream.expected()}")
                 print(f"round {number}: {len(restored['tape'])} tape lines back after the kill")
+            damage_journal(session, run)
             session.xdotool("key", "Escape")
             session.xdotool("key", "--delay", "300", "Return")
             require(wait_until(lambda: session.calculator_process.poll() is not None),
