@@ -183,6 +183,19 @@ def damage_journal(session, run):
     print(f"damaged journal: {len(restored)} of {len(expected)} tape lines back")
 
 
+def exit_with_escape_and_ok(session, window):
+    """Esc, then OK on the box it asks with, which bears the window's title."""
+    session.xdotool("key", "Escape")
+    def boxes():
+        return [found for found in session.visible_windows() if found != window]
+
+    require(wait_until(lambda: boxes() != []), "Esc did not ask whether to exit")
+    session.xdotool("windowfocus", "--sync", boxes()[-1])
+    session.xdotool("key", "Return")
+    require(wait_until(lambda: session.calculator_process.poll() is not None),
+            "Esc and OK did not end the calculator")
+
+
 def main(argv):
     calculator, sender, replay, seed = argv[1], argv[2], argv[3], int(argv[4])
     if any(shutil.which(tool) is None for tool in ("Xvfb", "xdotool", "xclip")):
@@ -214,10 +227,7 @@ def main(argv):
                             f"round {number}: restored {restored}, expected {stream.expected()}")
                 print(f"round {number}: {len(restored['tape'])} tape lines back after the kill")
             damage_journal(session, run)
-            session.xdotool("key", "Escape")
-            session.xdotool("key", "--delay", "300", "Return")
-            require(wait_until(lambda: session.calculator_process.poll() is not None),
-                    "Esc and OK did not end the calculator")
+            exit_with_escape_and_ok(session, run.window)
             run.start()
             require(observed(session)["tape"] == [], "a normal exit left a tape to restore")
     except Failed as failure:
