@@ -13,4 +13,7 @@ namespace vantrel {
 // "--help" ("-h") given on their own; nothing for any other arguments.
 std::optional<std::string> CommandLineAnswer(std::span<const std::string_view> arguments);
 
+// False when "--no-journal" is among the arguments.
+bool JournalWanted(std::span<const std::string_view> arguments);
+
 }  // namespace vantrel

@@ -60,7 +60,7 @@ FrmMain::FrmMain(FrmMainOptions options)
     : m_layout(DesignControls()),
       m_client(CreateClient(*this)),
       m_labels(CreateDisplayLabels(*m_client)),
-      m_roundOpt(*m_client, [this](int index) { m_machine.Calc().RoundOpt_Click(index); }),
+      m_roundOpt(*m_client, [this](int index) { m_machine.RoundOpt_Click(index); }),
       m_keypad(*m_client, [this](CommandIndex index) { theButton_Click(index); }),
       m_tape(CreateTape(*m_client)),
       m_printers(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
@@ -82,7 +82,7 @@ FrmMain::FrmMain(FrmMainOptions options)
     m_tape->SetPrinterName(m_printers.Current());
     m_labels.C_Display->SetValueSource(
         [this] { return QString::fromStdString(m_machine.Calc().CopyText()); });
-    Form_Load(options.twipsPerPixel);
+    Form_Load(options.twipsPerPixel, options.journalFolder);
     m_speech = std::make_unique<WindowSpeech>(
         WindowSpeech::Sources{m_machine.Calc(), m_tape->Store(), m_labels, *m_notices});
 }
@@ -94,17 +94,43 @@ FrmMain::~FrmMain() {
 }
 
 // The locale's separators were read when the calculator was made, before this.
-void FrmMain::Form_Load(std::optional<int> twipsPerPixel) {
+void FrmMain::Form_Load(std::optional<int> twipsPerPixel,
+                        const std::optional<std::filesystem::path>& journalFolder) {
     m_machine.Start();
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
     LoadSettings();
     FillPrinterMenu();
     SetUpFocus();
-    m_messageHook.HookWindow({m_machine.Calc(), m_tape->Store(), m_display});
+    if (journalFolder) {
+        OpenJournal(*journalFolder);
+    }
+    m_messageHook.HookWindow({m_machine, m_tape->Store(), m_display});
 }
 
+// Before the first frame and before any other program is served, so that the user and the
+// callers meet the calculator as it was.
+void FrmMain::OpenJournal(const std::filesystem::path& folder) {
+    CalculatorJournal::Opened opened = CalculatorJournal::Open(folder);
+    if (!opened.restore.empty()) {
+        m_tape->BeginRestore();
+        m_machine.Replay(opened.restore);
+        m_tape->EndRestore();
+    }
+    m_journal = std::move(opened.journal);
+    m_machine.SetJournal(m_journal.get());
+    if (m_journal && opened.restore.empty()) {
+        m_machine.StartJournal();
+    }
+}
+
+// Every normal way out ends here; a kill or a crash never does, and leaves the journal.
 void FrmMain::Form_Unload() {
     m_messageHook.UnhookWindow();
+    m_machine.SetJournal(nullptr);
+    if (m_journal) {
+        m_journal->Discard();
+        m_journal.reset();
+    }
 }
 
 void FrmMain::ScaleLayout(int twipsPerPixel) {
@@ -168,7 +194,7 @@ void FrmMain::SaveSettings() const {
 
 void FrmMain::ApplySettings(const WindowSettings& settings) {
     if (m_roundOpt.Selected() != settings.RoundOption) {
-        m_machine.Calc().RoundOpt_Click(settings.RoundOption);
+        m_machine.RoundOpt_Click(settings.RoundOption);
     }
     if (settings.Height > 0) {
         resize(width(), PixelsY(settings.Height));

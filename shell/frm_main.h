@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -14,6 +15,7 @@
 #include "shell/dbus/message_hook.h"
 #include "shell/desktop_abilities.h"
 #include "shell/display_labels.h"
+#include "shell/journal/calculator_journal.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
 #include "shell/layout/window_fit.h"
@@ -38,6 +40,9 @@ struct FrmMainOptions {
     std::unique_ptr<PrinterList> printers;
     // Replaces what the window system says it does for windows.
     std::optional<DesktopAbilities> desktop;
+    // Where the journal is kept that rebuilds the calculator after an unclean end; none
+    // without a folder.
+    std::optional<std::filesystem::path> journalFolder;
 };
 
 // The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
@@ -76,7 +81,9 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void moveEvent(QMoveEvent* event) override;
 
   private:
-    void Form_Load(std::optional<int> twipsPerPixel);
+    void Form_Load(std::optional<int> twipsPerPixel,
+                   const std::optional<std::filesystem::path>& journalFolder);
+    void OpenJournal(const std::filesystem::path& folder);
     void Form_Unload();
     void ScaleLayout(int twipsPerPixel);
     void Form_Resize();
@@ -110,6 +117,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     WindowDisplay m_display;
     QtClipboard m_clipboard;
     std::unique_ptr<TonePort> m_tones;
+    std::unique_ptr<CalculatorJournal> m_journal;
     AddingMachine m_machine;
     bool m_tapeShown = true;
     const DesktopAbilities m_desktop;

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/command_line.h"
 #include "shell/dbus/calculator_bus.h"
 #include "shell/frm_main.h"
+#include "shell/journal/journal_folder.h"
 #include "shell/layout_widgets.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +22,12 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name: Wayland's app id, and how a desktop finds the window's entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Calculator"));
     vantrel::InstallFontSubstitutes();
-    vantrel::FrmMain window;
+    vantrel::FrmMainOptions options;
+    if (vantrel::JournalWanted(arguments)) {
+        options.journalFolder =
+            vantrel::JournalFolderPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    }
+    vantrel::FrmMain window(std::move(options));
     window.show();
     return app.exec();
 }

@@ -64,6 +64,9 @@ CalcTape::CalcTape(QWidget* parent)
 void CalcTape::AddDataLine(std::string_view NumStr, TapeOp Op, bool CLR) {
     const std::int32_t before = m_store.CurrentLine();
     m_store.AddDataLine(NumStr, Op, CLR);
+    if (m_restoring) {
+        return;
+    }
     m_rows.Truncate(before);
     m_rows.Extend(m_store, before + 1);
     DrawLine(m_store.Line(before + 1));
@@ -79,7 +82,7 @@ std::int32_t CalcTape::CurrentLine() const {
 
 void CalcTape::SetCurrentLine(std::int32_t count) {
     const std::int32_t before = m_store.CurrentLine();
-    TapeAccessible* reader = ListeningReader();
+    TapeAccessible* reader = m_restoring ? nullptr : ListeningReader();
     if (reader != nullptr && count >= 0 && count < before) {
         reader->TellLinesRemoving(count);
     }
@@ -90,10 +93,15 @@ void CalcTape::SetCurrentLine(std::int32_t count) {
 }
 
 void CalcTape::Redraw() {
-    Redraw(false);
+    if (!m_restoring) {
+        Redraw(false);
+    }
 }
 
 void CalcTape::ClearAll() {
+    if (m_restoring) {
+        return m_store.ClearAll();
+    }
     if (TapeAccessible* reader = ListeningReader()) {
         reader->TellLinesRemoving(0);
     }
@@ -103,6 +111,18 @@ void CalcTape::ClearAll() {
     MyCLS();
     const QSignalBlocker blocker(m_vScroll);
     m_vScroll->setMaximum(0);
+}
+
+void CalcTape::BeginRestore() {
+    m_restoring = true;
+}
+
+void CalcTape::EndRestore() {
+    m_restoring = false;
+    m_topOffset = 0;
+    m_rows.Reset(m_metrics.LineHeight);
+    Redraw(false);
+    UpdateScroll();
 }
 
 float CalcTape::FontSize() const {

@@ -41,6 +41,12 @@ class CalcTape : public QWidget, public TapePort {
     void ClearAll() override;
     void PrintContent() override;
 
+    // Between these the tape only stores its lines, drawing and announcing none, so that
+    // thousands of lines put back at once are drawn once, at the end, without a word to a
+    // screen reader.
+    void BeginRestore();
+    void EndRestore();
+
     void Redraw(bool LastCalc);
     void MyCLS();
     void UpdateScroll();
@@ -125,6 +131,7 @@ class CalcTape : public QWidget, public TapePort {
     TapeCursor m_cursor;
     std::int64_t m_topOffset = 0;
     bool m_imageBusy = false;
+    bool m_restoring = false;
     int m_twipsPerPixel = kDesignTwipsPerPixel;
     std::int32_t m_scrollBarTwips;
     QString m_printerName;

@@ -2,7 +2,10 @@
 # Start-up time of the calculator: from launching the program until its window is mapped and
 # viewable on the X display, over several runs; prints each run and the median in ms.
 #
-#   bench/startup/measure_startup.sh [runs] [program]
+#   bench/startup/measure_startup.sh [runs] [program] [journal]
+#
+# With a journal file, every launch finds it as the journal of a copy that was killed and
+# restores it first (bench/startup/make_journal.py writes one of any length).
 #
 # Uses $DISPLAY when set, else a virtual display of its own, and the session bus when there is
 # one, else a bus of its own. The first launch only warms the file caches and is not counted.
@@ -28,6 +31,17 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
     start_virtual_display
     trap stop_services EXIT
+fi
+
+# A journal folder of the run's own: each launch is ended with a signal, which leaves its
+# journal, and the next launch would restore it.
+state=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-startup.XXXXXX")
+export XDG_STATE_HOME=$state
+trap 'rm -rf "$state"; stop_services' EXIT
+if [ -n "${3:-}" ]; then
+    # Each launch takes the journal over and is killed, so the next one restores it again.
+    mkdir -p "$state/Vantrel"
+    cp "$3" "$state/Vantrel/journal-0-0.vjl"
 fi
 
 window_viewable() { xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; }

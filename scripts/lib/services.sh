@@ -29,11 +29,12 @@ start_virtual_display() {
     echo "warning: the virtual display did not come up" >&2
 }
 
-# The calculator's settings go to a folder of the run's own, never to the user's.
+# The calculator's settings and journals go to folders of the run's own, never to the user's.
 use_private_settings() {
     service_dir
     export XDG_CONFIG_HOME=$VANTREL_SERVICE_DIR/config
-    mkdir -p "$XDG_CONFIG_HOME"
+    export XDG_STATE_HOME=$VANTREL_SERVICE_DIR/state
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME"
 }
 
 # A scheduler of the run's own, started in the foreground of a background job (so it needs

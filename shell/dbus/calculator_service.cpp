@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "calculator_adaptor.h"
-#include "commands/message_calls.h"
+#include "commands/adding_machine.h"
 #include "core/calculator.h"
 #include "tape/tape_line_store.h"
 
@@ -19,9 +19,13 @@ constexpr qsizetype kLineOverheadBytes = 24;
 
 }  // namespace
 
-CalculatorService::CalculatorService(Calculator& calculator, const TapeLineStore& tape,
+CalculatorService::CalculatorService(AddingMachine& machine, const TapeLineStore& tape,
                                      const WindowTexts& texts, QDBusConnection bus)
-    : m_calculator(calculator), m_tape(tape), m_texts(texts), m_bus(std::move(bus)) {
+    : m_machine(machine),
+      m_calculator(machine.Calc()),
+      m_tape(tape),
+      m_texts(texts),
+      m_bus(std::move(bus)) {
     RegisterTapeLineTypes();
     new CalculatorAdaptor(this);
     m_announced = CurrentValues();
@@ -44,13 +48,13 @@ bool CalculatorService::errorState() const {
 }
 
 int CalculatorService::Tavrin_INPUT(uint wParam, uint lParam) {
-    PushAmountMessage(m_calculator, wParam, lParam);
+    m_machine.PushAmountMessage(wParam, lParam);
     AnnounceChanges();
     return 0;
 }
 
 int CalculatorService::Tavrin_OPERATE(uint wParam, uint /*lParam*/) {
-    OperateMessage(m_calculator, wParam);
+    m_machine.OperateMessage(wParam);
     AnnounceChanges();
     return 0;
 }

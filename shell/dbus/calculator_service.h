@@ -11,6 +11,7 @@
 
 namespace vantrel {
 
+class AddingMachine;
 class Calculator;
 class TapeLineStore;
 
@@ -26,7 +27,7 @@ class CalculatorService : public QObject, protected QDBusContext {
     Q_PROPERTY(bool ErrorState READ errorState)
 
   public:
-    CalculatorService(Calculator& calculator, const TapeLineStore& tape, const WindowTexts& texts,
+    CalculatorService(AddingMachine& machine, const TapeLineStore& tape, const WindowTexts& texts,
                       QDBusConnection bus);
 
     QString displayText() const;
@@ -51,7 +52,8 @@ class CalculatorService : public QObject, protected QDBusContext {
     QVariantMap CurrentValues() const;
     void AnnounceChanges();
 
-    Calculator& m_calculator;
+    AddingMachine& m_machine;
+    const Calculator& m_calculator;
     const TapeLineStore& m_tape;
     const WindowTexts& m_texts;
     QDBusConnection m_bus;

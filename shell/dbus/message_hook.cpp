@@ -29,7 +29,7 @@ void MessageHook::HookWindow(const HookedWindow& window) {
         return;
     }
     auto service =
-        std::make_unique<CalculatorService>(window.calculator, window.tape, window.texts, bus);
+        std::make_unique<CalculatorService>(window.machine, window.tape, window.texts, bus);
     // The object first, so that no caller ever finds the name without the object behind it.
     if (!bus.registerObject(QString::fromLatin1(kCalculatorPath), service.get(),
                             QDBusConnection::ExportAdaptors)) {

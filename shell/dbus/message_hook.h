@@ -5,14 +5,14 @@
 
 namespace vantrel {
 
-class Calculator;
+class AddingMachine;
 class CalculatorService;
 class TapeLineStore;
 class WindowTexts;
 
 // The parts of the main window that the message interface reads and drives.
 struct HookedWindow {
-    Calculator& calculator;
+    AddingMachine& machine;
     const TapeLineStore& tape;
     WindowTexts& texts;
 };

@@ -27,7 +27,8 @@ class Session:
             os.environ["DISPLAY"] = private_display.start_display(self.groups)
             _wait_for_bus_owner(self._start([BUS_LAUNCHER, "--launch-immediately"]))
             env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       XDG_CONFIG_HOME=self.config.name)
+                       XDG_CONFIG_HOME=self.config.name,
+                       XDG_STATE_HOME=os.path.join(self.config.name, "state"))
             self._start([self.calculator], env=env)
             self.calculator_process = self.groups[-1]
         except BaseException:

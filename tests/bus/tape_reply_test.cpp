@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/calculator.h"
+#include "commands/adding_machine.h"
 #include "shell/dbus/calculator_service.h"
 #include "shell/dbus/window_texts.h"
 #include "tests/support/bus_client.h"
@@ -30,7 +30,9 @@ TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) 
     vantrel::CountingTones tones;
     std::vector<std::string> messages;
     HeadlessTape tape(messages);
-    Calculator calculator({display, timer, tones, tape}, LocaleSeparators{});
+    MemoryClipboard clipboard;
+    HeadlessWindow window(messages);
+    AddingMachine machine({display, timer, tones, tape, clipboard, window}, LocaleSeparators{});
     const BlankTexts texts;
     const std::string amount(60'000, '9');
     for (int k = 0; k < 1'200; ++k) {
@@ -40,7 +42,7 @@ TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) 
     QDBusConnection bus =
         QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), connection);
     {
-        CalculatorService service(calculator, tape.store, texts, bus);
+        CalculatorService service(machine, tape.store, texts, bus);
         ASSERT_TRUE(bus.registerObject(QString::fromLatin1(kCalculatorPath), &service,
                                        QDBusConnection::ExportAdaptors));
         const QString name = bus.baseService();

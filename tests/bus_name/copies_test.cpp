@@ -29,7 +29,8 @@ QString DisplayOf(const FrmMain& window) {
 }
 
 std::unique_ptr<FrmMain> StartCopy() {
-    return std::make_unique<FrmMain>(FrmMainOptions{std::nullopt, nullptr, nullptr, std::nullopt});
+    return std::make_unique<FrmMain>(
+        FrmMainOptions{std::nullopt, nullptr, nullptr, std::nullopt, std::nullopt});
 }
 
 TEST(CalculatorCopies, TheNameGoesToTheFirstAndPassesToTheNextWhenItCloses) {

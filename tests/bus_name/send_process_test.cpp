@@ -43,6 +43,8 @@ class SendToCalculator : public ::testing::Test {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_settings.path());
+        // A terminated calculator leaves its journal, which the next test's must not restore.
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), m_settings.filePath("state"));
         m_calculator.setProcessEnvironment(environment);
         m_calculator.start(QStringLiteral(VANTREL_CALCULATOR_PATH), {});
         ASSERT_TRUE(m_calculator.waitForStarted());

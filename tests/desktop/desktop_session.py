@@ -62,9 +62,11 @@ class Session:
         self.stop()
 
     def environment(self, **changes):
-        """The calculator's environment: the session's display and settings folder, on X."""
+        """The calculator's environment: the session's display, settings and journal folders,
+        on X."""
         env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
-                   XDG_CONFIG_HOME=self.config.name)
+                   XDG_CONFIG_HOME=self.config.name,
+                   XDG_STATE_HOME=os.path.join(self.config.name, "state"))
         for name, value in changes.items():
             if value is None:
                 env.pop(name, None)

@@ -77,7 +77,7 @@ class WindowTest : public ::testing::Test {
             twipsPerPixel, std::make_unique<CountingTones>(m_beeps),
             m_systemPrinters ? nullptr
                              : std::make_unique<FakePrinters>(m_printers, m_defaultPrinter),
-            m_desktop});
+            m_desktop, std::nullopt});
     }
 
     // The store as another program would read it.

@@ -135,6 +135,7 @@ def main():
         # folder of the test's own, and a platform for Qt when there is no display.
         environment["XDG_DATA_DIRS"] = f"{prefix}/share:/usr/share"
         environment["XDG_CONFIG_HOME"] = f"{folder}/config"
+        environment["XDG_STATE_HOME"] = f"{folder}/state"
         if not environment.get("DISPLAY"):
             environment["QT_QPA_PLATFORM"] = "offscreen"
         return subprocess.run(

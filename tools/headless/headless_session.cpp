@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "commands/message_calls.h"
-
 namespace vantrel {
 namespace {
 
@@ -32,7 +30,7 @@ HeadlessSession::HeadlessSession(Options options)
 }
 
 void HeadlessSession::PushAmount(std::uint32_t wParam, std::uint32_t lParam) {
-    PushAmountMessage(m_machine.Calc(), wParam, lParam);
+    m_machine.PushAmountMessage(wParam, lParam);
 }
 
 void HeadlessSession::EndBlink() {

@@ -28,7 +28,7 @@ class HeadlessSession {
     void Operate(OpIndex op) { m_machine.Calc().cmd_Operate(op); }
     // The amount message of another program.
     void PushAmount(std::uint32_t wParam, std::uint32_t lParam);
-    void SelectMode(int mode) { m_machine.Calc().RoundOpt_Click(mode); }
+    void SelectMode(int mode) { m_machine.RoundOpt_Click(mode); }
     // A key pressed or released with a virtual-key code and a Shift 1, Ctrl 2, Alt 4 mask.
     void KeyDown(int keyCode, int modifiers) {
         m_machine.Keyboard().Form_KeyDown(keyCode, modifiers);
