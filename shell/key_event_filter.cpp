@@ -81,7 +81,7 @@ bool KeyEventFilter::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             }
             if (const auto& key = static_cast<const QKeyEvent&>(*event);
-                IsFocusKey(VirtualKeyCode(key), ModifierMask(key.modifiers()))) {
+                IsFocusKey(VirtualKeyCode(key, m_lookup), ModifierMask(key.modifiers()))) {
                 return MoveFocus(key);
             }
             if (event->type() == QEvent::KeyPress) {

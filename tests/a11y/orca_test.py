@@ -118,7 +118,7 @@ class OrcaSession:
         with open(sound, "w") as conf:
             conf.write("pcm.!default { type null }\n")
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=config,
-                   HOME=self.folder.name, ALSA_CONFIG_PATH=sound,
+                   XDG_STATE_HOME=self._folder("state"), HOME=self.folder.name, ALSA_CONFIG_PATH=sound,
                    SPEECHD_ADDRESS=f"unix_socket:{socket}")
         self._start(["speech-dispatcher", "-s", "-t", "0", "-C", speech_config], env=env)
         self._wait(lambda: os.path.exists(socket), "the speech server's socket")

@@ -111,7 +111,9 @@ class WaylandSession:
                        capture_output=True, timeout=30)
 
     def start_calculator(self, platform):
+        # A journal folder of its own, so that no other test's killed calculator is restored.
         env = dict(os.environ, XDG_RUNTIME_DIR=self.own.name, XDG_CONFIG_HOME=self.own.name,
+                   XDG_STATE_HOME=os.path.join(self.own.name, "state"),
                    WAYLAND_DISPLAY=self.socket, QT_QPA_PLATFORM=platform)
         if platform == "xcb":
             self.allow_calculator_on_x()
