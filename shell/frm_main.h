@@ -12,6 +12,7 @@
 #include "shell/blink_timer.h"
 #include "shell/dbus/message_hook.h"
 #include "shell/display_labels.h"
+#include "shell/frame_pacer.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
 #include "shell/layout/window_fit.h"
@@ -82,6 +83,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void CentreWithFrame();
     WindowSettings CurrentSettings() const;
     void FillPrinterMenu();
+    void PrintersArrived(const PrinterNames& printers);
     bool SelectPrinter(const QString& name);
     void ShowTapeCopyMenu();
 
@@ -96,7 +98,10 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     RoundOptPanel m_roundOpt;
     Keypad m_keypad;
     CalcTape* m_tape;
+    std::unique_ptr<PrinterList> m_printerList;
     PrinterSelection m_printers;
+    // A printer chosen before the list was read, selected once it is.
+    std::optional<QString> m_wantedPrinter;
     QtBlinkTimer m_timer;
     MainMenus m_menus;
     WindowDisplay m_display;
@@ -105,6 +110,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     AddingMachine m_machine;
     bool m_tapeShown = true;
     MessageHook m_messageHook;
+    FramePacer m_pacer{*this};
     const QString m_settingsFile;
     // Axes centred at start-up before the window had its frame, and the size centred then.
     struct PendingCentring {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class QWidget;
+
+namespace vantrel {
+
+// Paints the window at most once a frame. The first change after a quiet frame is painted at
+// once, so a key a person types, and the blank display of its result blink, show without
+// delay; changes that come faster than that, such as a program's burst of messages, are
+// gathered into the next frame.
+class FramePacer : public QObject {
+  public:
+    explicit FramePacer(QWidget& window);
+
+    static constexpr int kFrameMilliseconds = 16;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void PaintHeldFrame();
+
+    QWidget& m_window;
+    QElapsedTimer m_sincePaint;
+    QTimer m_held;
+};
+
+}  // namespace vantrel
