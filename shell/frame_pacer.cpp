@@ -18,7 +18,7 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &m_window || event->type() != QEvent::UpdateRequest) {
         return false;
     }
-    if (!m_sincePaint.isValid() || m_sincePaint.elapsed() >= kFrameMilliseconds) {
+    if (m_unpaced || !m_sincePaint.isValid() || m_sincePaint.elapsed() >= kFrameMilliseconds) {
         m_sincePaint.start();
         return false;
     }
@@ -26,6 +26,12 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
         m_held.start(static_cast<int>(kFrameMilliseconds - m_sincePaint.elapsed()));
     }
     return true;
+}
+
+void FramePacer::PaintNow(QWidget& widget) {
+    m_unpaced = true;
+    widget.repaint();
+    m_unpaced = false;
 }
 
 void FramePacer::PaintHeldFrame() {

@@ -57,7 +57,7 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_printerList(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
       m_timer(*this),
       m_menus(*menuBar(), *this),
-      m_display(m_labels, m_keypad, m_menus, m_roundOpt),
+      m_display(m_labels, m_keypad, m_menus, m_roundOpt, m_pacer),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
       m_settingsFile(SettingsFilePath()),

@@ -104,13 +104,13 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     std::optional<QString> m_wantedPrinter;
     QtBlinkTimer m_timer;
     MainMenus m_menus;
+    FramePacer m_pacer{*this};
     WindowDisplay m_display;
     QtClipboard m_clipboard;
     std::unique_ptr<TonePort> m_tones;
     AddingMachine m_machine;
     bool m_tapeShown = true;
     MessageHook m_messageHook;
-    FramePacer m_pacer{*this};
     const QString m_settingsFile;
     // Axes centred at start-up before the window had its frame, and the size centred then.
     struct PendingCentring {
