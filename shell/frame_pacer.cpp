@@ -9,16 +9,30 @@ namespace vantrel {
 FramePacer::FramePacer(QWidget& window) : QObject(&window), m_window(window) {
     m_held.setSingleShot(true);
     connect(&m_held, &QTimer::timeout, this, [this] { PaintHeldFrame(); });
-    window.installEventFilter(this);
+    // The application's filter sees the window's update requests, and keys and clicks
+    // whichever widget they go to; a filter on the window as well would see each request twice.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 // Qt asks for a paint of the whole window with one update request and asks again only after
 // that one was handled; a request held back here is sent anew when the frame is due.
 bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &m_window || event->type() != QEvent::UpdateRequest) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            m_sinceInput.start();
+            return false;
+        case QEvent::UpdateRequest:
+            break;
+        default:
+            return false;
+    }
+    if (watched != &m_window) {
         return false;
     }
-    if (m_unpaced || !m_sincePaint.isValid() || m_sincePaint.elapsed() >= kFrameMilliseconds) {
+    if (m_unpaced || FrameDue()) {
         m_sincePaint.start();
         return false;
     }
@@ -28,7 +42,17 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+bool FramePacer::FrameDue() const {
+    return !m_sincePaint.isValid() || m_sincePaint.elapsed() >= kFrameMilliseconds;
+}
+
 void FramePacer::PaintNow(QWidget& widget) {
+    const bool answersPerson =
+        m_sinceInput.isValid() && m_sinceInput.elapsed() < kFrameMilliseconds;
+    if (!answersPerson && !FrameDue()) {
+        widget.update();
+        return;
+    }
     m_unpaced = true;
     widget.repaint();
     m_unpaced = false;

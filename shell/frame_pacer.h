@@ -16,8 +16,10 @@ class FramePacer : public QObject {
   public:
     explicit FramePacer(QWidget& window);
 
-    // Paints `widget` before returning, whatever the frame: a paint the rules ask for at once,
-    // such as the blank display of the result blink, counts as that frame's paint.
+    // A paint the rules ask for at once, such as the blank display of the result blink: before
+    // returning when it answers a key or a click of the person at the window, or when the
+    // frame is due; within a frame of a program's message it joins the next frame, where the
+    // messages coming faster than the screen are gathered as well.
     void PaintNow(QWidget& widget);
 
     static constexpr int kFrameMilliseconds = 16;
@@ -29,7 +31,10 @@ class FramePacer : public QObject {
     void PaintHeldFrame();
 
     QWidget& m_window;
+    bool FrameDue() const;
+
     QElapsedTimer m_sincePaint;
+    QElapsedTimer m_sinceInput;
     QTimer m_held;
     bool m_unpaced = false;
 };

@@ -7,12 +7,14 @@ Round trips over the message interface against org.freedesktop.DBus.Peer.Ping, w
 calculator answers on its bus thread; the calculator's own CPU for a pushed Add and a typed Add
 (keypad plus and "=" alternating) against a pushed amount, a display change; start-up to the
 viewable window against a bare Qt window, launched in turns, with no print server and with the
-one CUPS_SERVER names. Every figure is a median; each ratio comes from one run's figures.
+one CUPS_SERVER names, and with one that takes the connection and never answers. Every figure is a median; each ratio comes from one run's figures.
 """
 
 import argparse
 import os
+import socket
 import statistics
+import tempfile
 import subprocess
 import sys
 import time
@@ -52,10 +54,21 @@ def launch_ms(program, env):
     return elapsed
 
 
-def startup(build, launches, server):
+def silent_server(folder):
+    """A print server gone quiet: takes every connection into its backlog, never answers."""
+    path = os.path.join(folder, "cups.sock")
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind(path)
+    server.listen(socket.SOMAXCONN)
+    return server, path
+
+
+def startup(build, launches, server, silent_path):
     env = dict(os.environ)
     if server == "none":
         env["CUPS_SERVER"] = "/nonexistent/vantrel/cups.sock"
+    elif server == "silent":
+        env["CUPS_SERVER"] = silent_path
     programs = [f"{build}/shell/vantrel-calculator", f"{build}/bench/startup/bare_window"]
     for program in programs:
         launch_ms(program, env)  # warms the file caches
@@ -151,7 +164,7 @@ def main():
     parser.add_argument("--keys", type=int, default=200)
     parser.add_argument("--key-delay", type=int, default=20)
     parser.add_argument("--launches", type=int, default=15)
-    parser.add_argument("--servers", default="none,cups")
+    parser.add_argument("--servers", default="none,cups,silent")
     args = parser.parse_args()
     if viewable():
         sys.exit("a Vantrel Calculator window is already open on this display; close it first")
@@ -174,14 +187,19 @@ def main():
           f"| pushed amount {amount:.3f} ms |")
     print(f"| CPU per typed Add | {typed:.3f} ms | {typed / amount:.2f}x "
           f"| pushed amount {amount:.3f} ms |")
+    labels = {"none": "no print server", "cups": "a print server",
+              "silent": "a silent print server"}
+    folder = tempfile.TemporaryDirectory()
+    silent, silent_path = silent_server(folder.name)
     for server in args.servers.split(","):
         if server == "cups" and not os.environ.get("CUPS_SERVER"):
             print("| start-up with a print server | - | - | CUPS_SERVER is not set |")
             continue
-        calc_ms, bare_ms = startup(args.build, args.launches, server)
-        label = "no print server" if server == "none" else "a print server"
+        calc_ms, bare_ms = startup(args.build, args.launches, server, silent_path)
+        label = labels[server]
         print(f"| start-up, {label} | {calc_ms:.1f} ms | {calc_ms / bare_ms:.2f}x "
               f"| bare Qt window {bare_ms:.1f} ms |")
+    silent.close()
 
 
 if __name__ == "__main__":
