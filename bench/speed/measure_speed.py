@@ -155,6 +155,11 @@ def cpu_figures(calc, blocks, per_block, keys, key_delay):
     return statistics.median(amount), statistics.median(add), statistics.median(typed)
 
 
+def ratio(value, base):
+    """The ratio as the table shows it; a base too small for the clock's ticks has none."""
+    return f"{value / base:.2f}x" if base > 0 else "-"
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build")
@@ -181,11 +186,11 @@ def main():
     print("| figure | median | ratio | against |")
     print("|---|---|---|---|")
     for name in ("amount", "Get DisplayText", "Add"):
-        print(f"| {name} round trip | {trips[name]:.3f} ms | {trips[name] / ping:.2f}x "
+        print(f"| {name} round trip | {trips[name]:.3f} ms | {ratio(trips[name], ping)} "
               f"| Peer.Ping {ping:.3f} ms |")
-    print(f"| CPU per pushed Add | {add:.3f} ms | {add / amount:.2f}x "
+    print(f"| CPU per pushed Add | {add:.3f} ms | {ratio(add, amount)} "
           f"| pushed amount {amount:.3f} ms |")
-    print(f"| CPU per typed Add | {typed:.3f} ms | {typed / amount:.2f}x "
+    print(f"| CPU per typed Add | {typed:.3f} ms | {ratio(typed, amount)} "
           f"| pushed amount {amount:.3f} ms |")
     labels = {"none": "no print server", "cups": "a print server",
               "silent": "a silent print server"}
@@ -197,7 +202,7 @@ def main():
             continue
         calc_ms, bare_ms = startup(args.build, args.launches, server, silent_path)
         label = labels[server]
-        print(f"| start-up, {label} | {calc_ms:.1f} ms | {calc_ms / bare_ms:.2f}x "
+        print(f"| start-up, {label} | {calc_ms:.1f} ms | {ratio(calc_ms, bare_ms)} "
               f"| bare Qt window {bare_ms:.1f} ms |")
     silent.close()
 
