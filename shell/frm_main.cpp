@@ -63,10 +63,10 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_roundOpt(*m_client, [this](int index) { m_machine.RoundOpt_Click(index); }),
       m_keypad(*m_client, [this](CommandIndex index) { theButton_Click(index); }),
       m_tape(CreateTape(*m_client)),
-      m_printers(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
+      m_printerList(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
       m_timer(*this),
       m_menus(*menuBar(), *this),
-      m_display(m_labels, m_keypad, m_menus, m_roundOpt),
+      m_display(m_labels, m_keypad, m_menus, m_roundOpt, m_pacer),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
       m_desktop(options.desktop.value_or(AskDesktop())),
@@ -79,7 +79,6 @@ FrmMain::FrmMain(FrmMainOptions options)
     QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
     connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_machine.Calc().Timer1_Timer(); });
     connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
-    m_tape->SetPrinterName(m_printers.Current());
     m_labels.C_Display->SetValueSource(
         [this] { return QString::fromStdString(m_machine.Calc().CopyText()); });
     Form_Load(options.twipsPerPixel, options.journalFolder);
@@ -269,14 +268,33 @@ WindowSettings FrmMain::CurrentSettings() const {
             .Height = height() * m_layout.TwipsPerPixelY(),
             .Top = m_desktop.tellsWindowPositions ? y() * m_layout.TwipsPerPixelY() : m_storedTop,
             .Left = m_desktop.tellsWindowPositions ? x() * m_layout.TwipsPerPixelX() : m_storedLeft,
-            .PrinterName = m_printers.Current()};
+            .PrinterName = m_wantedPrinter.value_or(m_printers.Current())};
 }
 
+// The list is read on a worker: a print server that is slow or silent must not hold up the
+// window. The menu says so until the list is there.
 void FrmMain::FillPrinterMenu() {
+    m_menus.ShowPrintersLoading();
+    m_printerList->Read(*this, [this](const PrinterNames& printers) { PrintersArrived(printers); });
+}
+
+void FrmMain::PrintersArrived(const PrinterNames& printers) {
+    m_printers.Reset(printers);
+    if (m_wantedPrinter) {
+        m_printers.SelectPrinter(*std::exchange(m_wantedPrinter, std::nullopt));
+    }
+    m_tape->SetPrinterName(m_printers.Current());
     m_menus.FillPrinterMenu(m_printers.DeviceNames(), m_printers.Current());
 }
 
+// Until the list is read, the tape prints on the printer asked for; the server itself then
+// says whether it is installed.
 bool FrmMain::SelectPrinter(const QString& name) {
+    if (!m_printers.Listed()) {
+        m_wantedPrinter = name;
+        m_tape->SetPrinterName(name);
+        return false;
+    }
     const bool found = m_printers.SelectPrinter(name);
     m_tape->SetPrinterName(m_printers.Current());
     return found;
@@ -351,10 +369,14 @@ void FrmMain::m_Exit_Click() {
     close();
 }
 
+// The printer may have gone since the list was read; the service is asked again.
 void FrmMain::m_Prn_Click(std::int16_t Index) {
-    if (SelectPrinter(m_menus.PrinterEntryName(Index))) {
-        m_menus.CheckPrinterEntry(Index);
-    }
+    const QString name = m_menus.PrinterEntryName(Index);
+    m_printerList->Read(*this, [this, Index, name](const PrinterNames& installed) {
+        if (ListsPrinter(installed.deviceNames, name) && SelectPrinter(name)) {
+            m_menus.CheckPrinterEntry(Index);
+        }
+    });
 }
 
 void FrmMain::m_OnTop_Click(bool OnTop) {

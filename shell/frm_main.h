@@ -15,6 +15,7 @@
 #include "shell/dbus/message_hook.h"
 #include "shell/desktop_abilities.h"
 #include "shell/display_labels.h"
+#include "shell/frame_pacer.h"
 #include "shell/journal/calculator_journal.h"
 #include "shell/keypad.h"
 #include "shell/layout/scaled_layout.h"
@@ -96,6 +97,7 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void CentreWithFrame();
     WindowSettings CurrentSettings() const;
     void FillPrinterMenu();
+    void PrintersArrived(const PrinterNames& printers);
     bool SelectPrinter(const QString& name);
     void ShowTapeCopyMenu();
     void SetUpFocus();
@@ -111,9 +113,13 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     RoundOptPanel m_roundOpt;
     Keypad m_keypad;
     CalcTape* m_tape;
+    std::unique_ptr<PrinterList> m_printerList;
     PrinterSelection m_printers;
+    // A printer chosen before the list was read, selected once it is.
+    std::optional<QString> m_wantedPrinter;
     QtBlinkTimer m_timer;
     MainMenus m_menus;
+    FramePacer m_pacer{*this};
     WindowDisplay m_display;
     QtClipboard m_clipboard;
     std::unique_ptr<TonePort> m_tones;

@@ -6,14 +6,13 @@ namespace vantrel {
 
 namespace {
 
-// With printers installed but no default set, Qt itself prints on the first one; starting
-// there keeps the menu's check mark on the printer that would really be used.
-QString StartingPrinter(const PrinterList& printers) {
-    const QStringList names = printers.DeviceNames();
+// With printers installed but no default set, printing on the first one is what the system
+// itself would do; starting there keeps the menu's check mark on the printer really used.
+QString StartingPrinter(const PrinterNames& printers) {
+    const QStringList& names = printers.deviceNames;
     const QString fallback = names.isEmpty() ? QString() : names.front();
-    const QString preferred = printers.DefaultName();
     for (const QString& name : names) {
-        if (name.compare(preferred, Qt::CaseInsensitive) == 0) {
+        if (name.compare(printers.defaultName, Qt::CaseInsensitive) == 0) {
             return name;
         }
     }
@@ -22,18 +21,25 @@ QString StartingPrinter(const PrinterList& printers) {
 
 }  // namespace
 
-PrinterSelection::PrinterSelection(std::unique_ptr<PrinterList> printers)
-    : m_printers(std::move(printers)), m_current(StartingPrinter(*m_printers)) {}
+void PrinterSelection::Reset(PrinterNames printers) {
+    m_current = StartingPrinter(printers);
+    m_printers = std::move(printers);
+    m_listed = true;
+}
 
 bool PrinterSelection::SelectPrinter(const QString& name) {
     bool found = false;
-    for (const QString& installed : m_printers->DeviceNames()) {
+    for (const QString& installed : m_printers.deviceNames) {
         if (installed.compare(name, Qt::CaseInsensitive) == 0) {
             m_current = installed;
             found = true;
         }
     }
     return found;
+}
+
+bool ListsPrinter(const QStringList& names, const QString& name) {
+    return names.contains(name, Qt::CaseInsensitive);
 }
 
 }  // namespace vantrel

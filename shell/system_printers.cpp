@@ -1,15 +1,32 @@
 #include "shell/system_printers.h"
 
-#include <QPrinterInfo>
+#include <string>
+
+#include "tape/print_server.h"
+#include "tape/server_call.h"
 
 namespace vantrel {
 
 namespace {
 
+PrinterNames ToNames(const ServerPrinters& printers) {
+    PrinterNames names{{}, QString::fromStdString(printers.defaultName)};
+    for (const std::string& name : printers.names) {
+        names.deviceNames << QString::fromStdString(name);
+    }
+    return names;
+}
+
 class SystemPrinters : public PrinterList {
   public:
-    QStringList DeviceNames() const override { return QPrinterInfo::availablePrinterNames(); }
-    QString DefaultName() const override { return QPrinterInfo::defaultPrinterName(); }
+    void Read(QObject& owner, std::function<void(const PrinterNames&)> arrived) override {
+        CallServer<ServerPrinters>(
+            owner, kPrintServerLimit + kPrintServerOverrun,
+            [] { return ReadServerPrinters(std::chrono::steady_clock::now() + kPrintServerLimit); },
+            [arrived = std::move(arrived)](const std::optional<ServerPrinters>& printers) {
+                arrived(printers ? ToNames(*printers) : PrinterNames{});
+            });
+    }
 };
 
 }  // namespace

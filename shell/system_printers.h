@@ -6,7 +6,7 @@
 
 namespace vantrel {
 
-// The printers of the system's printer service (CUPS on the desktop).
+// The printers of the system's print server (CUPS on the desktop), read on a worker thread.
 std::unique_ptr<PrinterList> MakeSystemPrinters();
 
 }  // namespace vantrel

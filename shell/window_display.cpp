@@ -2,6 +2,7 @@
 
 #include "commands/qt/main_menus.h"
 #include "core/tape_line.h"
+#include "shell/frame_pacer.h"
 #include "shell/keypad.h"
 #include "shell/round_options.h"
 #include "shell/value_label.h"
@@ -25,7 +26,7 @@ void WindowDisplay::SetDisplayInk(Ink ink) {
 }
 
 void WindowDisplay::RepaintDisplayNow() {
-    m_labels.C_Display->repaint();
+    m_pacer.PaintNow(*m_labels.C_Display);
 }
 
 void WindowDisplay::SetMemoryLabel(const std::string& text) {

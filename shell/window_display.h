@@ -10,6 +10,7 @@
 
 namespace vantrel {
 
+class FramePacer;
 class Keypad;
 class MainMenus;
 class RoundOptPanel;
@@ -19,8 +20,8 @@ class RoundOptPanel;
 class WindowDisplay : public DisplayPort, public WindowTexts {
   public:
     WindowDisplay(const DisplayLabels& labels, const Keypad& keypad, MainMenus& menus,
-                  const RoundOptPanel& options)
-        : m_labels(labels), m_keypad(keypad), m_menus(menus), m_options(options) {}
+                  const RoundOptPanel& options, FramePacer& pacer)
+        : m_labels(labels), m_keypad(keypad), m_menus(menus), m_options(options), m_pacer(pacer) {}
 
     void SetDisplayText(const std::string& text) override;
     void SetDisplayInk(Ink ink) override;
@@ -43,6 +44,7 @@ class WindowDisplay : public DisplayPort, public WindowTexts {
     const Keypad& m_keypad;
     MainMenus& m_menus;
     const RoundOptPanel& m_options;
+    FramePacer& m_pacer;
     std::function<void()> m_textListener;
 };
 

@@ -62,8 +62,11 @@ class CalcTape : public QWidget, public TapePort {
     // is no longer installed, prints nothing anywhere and says so.
     void SetPrinterName(const QString& name);
     // Replaces the information box that PrintContent shows for an empty tape or a failed job,
-    // for a caller that must not block; it gets the box's text.
+    // for a caller that must not block; it gets the box's text. A job is made and sent on a
+    // worker, so a failure of the printer or its server is told a while after PrintContent.
     void SetPrintNotice(std::function<void(const QString&)> notice);
+    // A printout is being made or sent; another Print is refused meanwhile.
+    bool Printing() const;
     const TapeLineStore& Store() const;
     // Where line k stands in the view, in the widget's pixels; empty when it is out of sight.
     QRect LineArea(std::int32_t k) const;
@@ -105,7 +108,11 @@ class CalcTape : public QWidget, public TapePort {
     void MeasureMetrics();
     void PlaceScrollBar();
     void SyncSurfaceSize();
-    void DrawLines(const TapeRowIndex& rows, std::int32_t first);
+    void DrawLines(const TapeRowIndex& rows, std::int32_t first, const QRectF& band);
+    bool ScrollSurfaceUp(std::int64_t twips);
+    void UpdateView(const QRect& area);
+    // How far a line's ink may reach from the y at which it starts, in twips.
+    std::int64_t InkReach() const;
     const TapeRowIndex& FullTapeRows();
     double SurfaceWidth() const;
     double SurfaceHeight() const;
@@ -116,8 +123,6 @@ class CalcTape : public QWidget, public TapePort {
     bool FitsOneImage(int pixelHeight) const;
     // The tape's accessible interface while a screen reader listens, else null.
     TapeAccessible* ListeningReader();
-    // Why the tape could not be printed, or nullopt once the job is sent.
-    std::optional<QString> PrintOnCurrentPrinter() const;
 
     class ViewRestorer;
 
@@ -135,6 +140,7 @@ class CalcTape : public QWidget, public TapePort {
     int m_twipsPerPixel = kDesignTwipsPerPixel;
     std::int32_t m_scrollBarTwips;
     QString m_printerName;
+    bool m_printing = false;
     std::function<void(const QString&)> m_printNotice;
     std::int32_t m_focusedLine = 0;
 };

@@ -1,8 +1,11 @@
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <chrono>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "tape/calc_tape.h"
+#include "tape/print_server.h"
+#include "tape/server_call.h"
 #include "tape/tape_printer.h"
 
 namespace vantrel {
@@ -13,26 +16,43 @@ QString CouldNotPrint(const QString& reason) {
     return QStringLiteral("The tape could not be printed: %1.").arg(reason);
 }
 
-QString NotAccepted(const QString& name) {
-    return CouldNotPrint(QStringLiteral("the printer \"%1\" did not accept the job").arg(name));
+QString Failure(ServerAnswer answer, const QString& printer) {
+    switch (answer) {
+        case ServerAnswer::Answered:
+            return {};
+        case ServerAnswer::Silent:
+            return CouldNotPrint(QStringLiteral("the print server did not answer"));
+        case ServerAnswer::Unreachable:
+        case ServerAnswer::UnknownPrinter:
+            return CouldNotPrint(
+                QStringLiteral("the printer \"%1\" is no longer installed").arg(printer));
+        case ServerAnswer::Refused:
+            break;
+    }
+    return CouldNotPrint(QStringLiteral("the printer \"%1\" did not accept the job").arg(printer));
 }
 
-// Points `printer` at the installed printer `name`, or says why it cannot. Qt ignores an
-// unknown name and keeps its default printer, and with no name it writes a PDF file; neither
-// is the printer the user chose.
-std::optional<QString> UsePrinter(QPrinter& printer, const QString& name) {
-    if (name.isEmpty()) {
-        return CouldNotPrint(QStringLiteral("no printer is installed"));
+// Runs on a worker: why the tape could not be printed, or empty once the job is sent. The
+// page is the printer's own, asked for first, which also finds a printer that has gone.
+QString PrintOnServer(const TapeLineStore& lines, const QString& printer,
+                      const QString& fontFamily) {
+    const ServerDeadline deadline = std::chrono::steady_clock::now() + kPrintServerLimit;
+    const std::string name = printer.toStdString();
+    const PrinterPage page = ReadPrinterPage(name, deadline);
+    if (page.answer != ServerAnswer::Answered) {
+        return Failure(page.answer, printer);
     }
-    if (QPrinterInfo::printerInfo(name).isNull()) {
-        return CouldNotPrint(QStringLiteral("the printer \"%1\" is no longer installed").arg(name));
+    const QString title = QStringLiteral("Vantrel Calculator tape");
+    const QByteArray pdf =
+        TapePdf(lines, {fontFamily, QSizeF(page.page.width, page.page.height), title}, TapeMarks());
+    if (pdf.isEmpty()) {
+        return Failure(ServerAnswer::Refused, printer);
     }
-    printer.setPrinterName(name);
-    if (printer.outputFormat() != QPrinter::NativeFormat ||
-        printer.printerName().compare(name, Qt::CaseInsensitive) != 0) {
-        return NotAccepted(name);
-    }
-    return std::nullopt;
+    return Failure(
+        SendPdfJob(name, title.toStdString(),
+                   std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                   deadline),
+        printer);
 }
 
 }  // namespace
@@ -42,26 +62,36 @@ void CalcTape::PrintContent() {
         m_printNotice(QStringLiteral("Nothing to print"));
         return;
     }
-    if (const std::optional<QString> failure = PrintOnCurrentPrinter()) {
-        m_printNotice(*failure);
+    if (m_printing) {
+        m_printNotice(QStringLiteral("The tape is still being printed."));
+        return;
     }
+    if (m_printerName.isEmpty()) {
+        m_printNotice(CouldNotPrint(QStringLiteral("no printer is installed")));
+        return;
+    }
+    m_printing = true;
+    // The worker prints a copy: the tape goes on taking lines meanwhile.
+    CallServer<QString>(
+        *this, kPrintServerLimit + kPrintServerOverrun,
+        [lines = m_store, printer = m_printerName, family = m_font.family()] {
+            try {
+                return PrintOnServer(lines, printer, family);
+            } catch (const std::exception&) {
+                return QStringLiteral("The tape could not be printed.");
+            }
+        },
+        [this](std::optional<QString> failure) {
+            m_printing = false;
+            const QString text = failure ? *failure : Failure(ServerAnswer::Silent, {});
+            if (!text.isEmpty()) {
+                m_printNotice(text);
+            }
+        });
 }
 
-// The tape itself is untouched whatever happens to the job.
-std::optional<QString> CalcTape::PrintOnCurrentPrinter() const {
-    try {
-        QPrinter printer(QPrinter::HighResolution);
-        if (std::optional<QString> problem = UsePrinter(printer, m_printerName)) {
-            return problem;
-        }
-        printer.setDocName(QStringLiteral("Vantrel Calculator tape"));
-        if (!PrintTape(printer, m_store, m_font.family(), m_marks)) {
-            return NotAccepted(m_printerName);
-        }
-        return std::nullopt;
-    } catch (const std::exception&) {
-        return QStringLiteral("The tape could not be printed.");
-    }
+bool CalcTape::Printing() const {
+    return m_printing;
 }
 
 }  // namespace vantrel

@@ -1,8 +1,10 @@
 #include "tape/tape_printer.h"
 
+#include <QBuffer>
 #include <QFont>
+#include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include "core/twips.h"
 #include "tape/qt_tape_canvas.h"
@@ -12,16 +14,17 @@ namespace vantrel {
 namespace {
 
 constexpr double kPrintFontSize = 10;
+constexpr int kPrintDotsPerInch = 1200;
 // Marks keep the size they have on a screen of 96 dots per inch.
 constexpr double kMarkPixelsPerInch = 96;
 
-class PrinterSurface : public TapePrintSurface {
+class PdfSurface : public TapePrintSurface {
   public:
-    PrinterSurface(QPainter& painter, QPrinter& printer, const QFont& font, const TapeMarks& marks)
-        : m_printer(printer),
-          m_devicePerTwip(printer.resolution() / kTwipsPerInch),
+    PdfSurface(QPainter& painter, QPdfWriter& writer, const QFont& font, const TapeMarks& marks)
+        : m_writer(writer),
+          m_devicePerTwip(writer.resolution() / kTwipsPerInch),
           m_canvas(painter, font, marks,
-                   {m_devicePerTwip, printer.resolution() / kMarkPixelsPerInch, Qt::black}) {}
+                   {m_devicePerTwip, writer.resolution() / kMarkPixelsPerInch, Qt::black}) {}
 
     double textWidth(std::string_view text) const override { return m_canvas.textWidth(text); }
     double textHeight(std::string_view text) const override { return m_canvas.textHeight(text); }
@@ -31,41 +34,50 @@ class PrinterSurface : public TapePrintSurface {
     void drawMark(int index, double x, double y, double height) override {
         m_canvas.drawMark(index, x, y, height);
     }
-    double printableWidth() const override { return m_printer.width() / m_devicePerTwip; }
-    double printableHeight() const override { return m_printer.height() / m_devicePerTwip; }
-    bool newPage() override { return m_printer.newPage(); }
+    double printableWidth() const override { return m_writer.width() / m_devicePerTwip; }
+    double printableHeight() const override { return m_writer.height() / m_devicePerTwip; }
+    bool newPage() override { return m_writer.newPage(); }
 
   private:
-    QPrinter& m_printer;
+    QPdfWriter& m_writer;
     double m_devicePerTwip;
     QtTapeCanvas m_canvas;
 };
 
+bool PaintTape(QPdfWriter& writer, const TapeLineStore& store, const QFont& font,
+               const TapeMarks& marks) {
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    PdfSurface surface(painter, writer, font, marks);
+    try {
+        return PrintTapeLines(surface, store) && painter.end();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
-bool PrintTape(QPrinter& printer, const TapeLineStore& store, const QString& fontFamily,
-               const TapeMarks& marks) {
-    QFont font(fontFamily);
+QByteArray TapePdf(const TapeLineStore& store, const TapePaper& paper, const TapeMarks& marks) {
+    QFont font(paper.fontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(kPrintFontSize);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPrintDotsPerInch);
+        writer.setPageSize(QPageSize(paper.pageMillimetres, QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(paper.title);
+        if (!PaintTape(writer, store, font, marks)) {
+            return {};
+        }
     }
-    PrinterSurface surface(painter, printer, font, marks);
-    bool printed = false;
-    try {
-        printed = PrintTapeLines(surface, store);
-    } catch (...) {
-        // Half a tape must not reach the paper when the user is told it was not printed.
-        printer.abort();
-        throw;
-    }
-    if (!printed) {
-        printer.abort();
-        return false;
-    }
-    return painter.end();
+    return pdf;
 }
 
 }  // namespace vantrel

@@ -163,7 +163,13 @@ void MainMenus::FillPrinterMenu(const QStringList& deviceNames, const QString& c
         }
         m_Prn[i]->setVisible(i < listed);
     }
+    m_PEmpty->setText(QStringLiteral("(Empty)"));
     m_PEmpty->setVisible(listed == 0);
+}
+
+void MainMenus::ShowPrintersLoading() {
+    m_PEmpty->setText(QStringLiteral("(Loading printers\u2026)"));
+    m_PEmpty->setVisible(true);
 }
 
 QString MainMenus::PrinterEntryName(int index) const {

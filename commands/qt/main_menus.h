@@ -51,6 +51,8 @@ class MainMenus {
     // Up to ten printers by device name, each in its own entry, the one named `current`
     // checked; "(Empty)" shows only while none is listed.
     void FillPrinterMenu(const QStringList& deviceNames, const QString& current);
+    // Until FillPrinterMenu: the submenu says that the printers are being read.
+    void ShowPrintersLoading();
     // The device name printer entry `index` was filled with; empty for an entry not in use.
     QString PrinterEntryName(int index) const;
     // Checks printer entry `index` and clears every other one.

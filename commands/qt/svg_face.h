@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <memory>
 
@@ -10,7 +11,8 @@ class QSvgRenderer;
 namespace vantrel {
 
 // A key face picture, read from its resource the first time it is drawn so that start-up
-// parses no picture before the window is on screen.
+// parses no picture before the window is on screen. It is rendered once for each size and
+// pixel density it is drawn at: a key repainted as it goes down and up again is a copy.
 class SvgFace {
   public:
     SvgFace();
@@ -24,8 +26,11 @@ class SvgFace {
     bool Draw(QPainter& painter, const QRectF& bounds);
 
   private:
+    const QImage& Rendered(const QSize& pixels, qreal ratio);
+
     QString m_path;
     std::unique_ptr<QSvgRenderer> m_renderer;
+    QImage m_rendered;
 };
 
 }  // namespace vantrel

@@ -4,7 +4,7 @@
 VANTREL_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libpulse-dev libdbus-1-dev libx11-dev
+    libpulse-dev libdbus-1-dev libx11-dev libcups2-dev
     libxkbcommon-dev libxkbcommon-x11-dev libwayland-dev qt6-base-private-dev
     fonts-liberation
 )
@@ -13,7 +13,7 @@ VANTREL_RUN_PACKAGES=(
 VANTREL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev
-    python3
+    python3 python3-dbus
     xvfb xauth x11-utils xdotool xclip imagemagick
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils

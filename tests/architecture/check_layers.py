@@ -30,6 +30,8 @@ HEADLESS = ["tools/headless/"]
 RULES = [
     ("core", ["core/"], ["core/"], False, []),
     ("plain tape", PLAIN_TAPE, ["core/"] + PLAIN_TAPE, False, []),
+    # The print server's protocol: no Qt, so that it can be driven on a worker of any kind.
+    ("print server", ["tape/print_server."], ["tape/print_server."], False, ["cups/"]),
     ("tape widget", ["tape/"], ["core/", "tape/"], True, []),
     ("plain commands", PLAIN_COMMANDS, ["core/"] + PLAIN_TAPE + PLAIN_COMMANDS, False, []),
     ("commands for Qt", ["commands/qt/"], ["core/", "tape/", "commands/", "resources/"], True, []),

@@ -1,9 +1,9 @@
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QTimer>
 
 #include "tests/gui/window_fixture.h"
 #include "tests/support/print_queues.h"
+#include "tests/support/silent_server.h"
 
 namespace vantrel::testing {
 namespace {
@@ -19,6 +19,7 @@ class CupsPrintersTest : public WindowTest {
         }
         m_systemPrinters = true;
         WindowTest::SetUp();
+        ASSERT_TRUE(PrintersRead());
     }
     QList<QAction*> Entries() const { return Window().findChildren<QAction*>("m_Prn"); }
     QStringList CheckedNames() const {
@@ -35,13 +36,13 @@ class CupsPrintersTest : public WindowTest {
         store.setValue("Calculator/Printer", name);
         store.sync();
         StartWindow(15);
+        ASSERT_TRUE(PrintersRead());
     }
 
     std::optional<TestQueues> m_queues;
 };
 
 TEST_F(CupsPrintersTest, TheQueuesAreListedInOrderWithTheDefaultChecked) {
-    ASSERT_EQ(QPrinterInfo::availablePrinterNames(), m_queues->names);
     for (int i = 0; i < m_queues->names.size(); ++i) {
         EXPECT_EQ(Entries()[i]->text(), m_queues->names[i]);
         EXPECT_TRUE(Entries()[i]->isVisible());
@@ -65,36 +66,40 @@ TEST_F(CupsPrintersTest, AfterAClickTheTapeIsPrintedOnThatQueue) {
     ASSERT_NE(queue, m_queues->defaultName);
     QFile::remove(m_queues->OutputFile(queue));
     Entries()[entry]->trigger();
-    ASSERT_EQ(CheckedNames(), QStringList{queue});
+    // The click asks the server whether the printer is still there.
+    ASSERT_TRUE(WaitFor([&] { return CheckedNames() == QStringList{queue}; }));
     ClickKeys({7, 3, 1, 15, 9, 2, 15});  // 731 Add, 92 Add
     Menu("m_Print").trigger();
     EXPECT_TRUE(PrintedInOrder(*m_queues, queue, {"731", "92"}))
         << "no printout in " << m_queues->OutputFile(queue).toStdString();
 }
 
-// A desktop without a print scheduler, as a new user's may be: CUPS is asked at a socket where
-// nothing listens. The library keeps the first scheduler it met for the rest of the process,
-// so the test runs in a process of its own (ctest gives it one).
-class NoSchedulerTest : public WindowTest {
+// The window asks the print server named at the moment it asks, at `server`.
+class OtherServerTest : public WindowTest {
   protected:
-    void SetUp() override {
+    void UseServer(const QByteArray& server) {
         m_saved = qgetenv("CUPS_SERVER");
-        qputenv("CUPS_SERVER", "/nonexistent/vantrel/cups.sock");
-        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
-            GTEST_SKIP() << "this process met a print scheduler before; run the test alone";
-        }
+        m_replaced = true;
+        qputenv("CUPS_SERVER", server);
         m_systemPrinters = true;
         WindowTest::SetUp();
     }
+    void SetUp() override { QFile::remove(SettingsFilePath()); }
     void TearDown() override {
         WindowTest::TearDown();
-        qputenv("CUPS_SERVER", m_saved);
+        if (m_replaced) {
+            qputenv("CUPS_SERVER", m_saved);
+        }
     }
 
     QByteArray m_saved;
+    bool m_replaced = false;
 };
 
-TEST_F(NoSchedulerTest, TheMenuIsEmptyAndPrintingSaysWhy) {
+// A desktop without a print scheduler, as a new user's may be: nothing listens at the socket.
+TEST_F(OtherServerTest, WithoutASchedulerTheMenuIsEmptyAndPrintingSaysWhy) {
+    UseServer("/nonexistent/vantrel/cups.sock");
+    ASSERT_TRUE(PrintersRead());
     for (const QAction* entry : Window().findChildren<QAction*>("m_Prn")) {
         EXPECT_FALSE(entry->isVisible()) << entry->text().toStdString();
     }
@@ -111,6 +116,40 @@ TEST_F(NoSchedulerTest, TheMenuIsEmptyAndPrintingSaysWhy) {
     EXPECT_EQ(told, "The tape could not be printed: no printer is installed.");
     ClickKeys({2, 15});
     EXPECT_EQ(Tape().Store().CurrentLine(), 2);
+}
+
+// An office server gone quiet: it takes the connection and never answers. The window is there
+// and working while the list is still being asked for.
+TEST_F(OtherServerTest, ASilentServerHoldsUpNeitherTheWindowNorTheKeys) {
+    const SilentServer silent;
+    ASSERT_TRUE(silent.Listening());
+    {
+        QSettings store = Store();
+        store.setValue("Calculator/Printer", "VantrelTapeA");
+    }
+    m_systemPrinters = true;
+    StartWindow(15);
+    EXPECT_TRUE(Menu("m_PEmpty").isVisible());
+    EXPECT_EQ(Menu("m_PEmpty").text(), QStringLiteral("(Loading printers\u2026)"));
+    ClickKeys({4, 15, 5, 15});
+    EXPECT_EQ(Tape().Store().CurrentLine(), 2);
+
+    Menu("m_Print").trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the job waits on a worker";
+    ClickKeys({6, 15});
+    EXPECT_EQ(Tape().Store().CurrentLine(), 3);
+    QString told;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        told = box->text();
+        box->accept();
+    });
+    Menu("m_Print").trigger();
+    EXPECT_EQ(told, "The tape is still being printed.");
+    Menu("m_SaveSettings").trigger();
+    EXPECT_EQ(Store().value("Calculator/Printer").toString(), "VantrelTapeA")
+        << "the stored printer stays while the list is not there";
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ class LongTapeTest : public WindowTest {
         }
         m_systemPrinters = true;
         WindowTest::SetUp();
+        ASSERT_TRUE(PrintersRead());
     }
 
     // A long first calculation, then a short last one after a clear-all marker.

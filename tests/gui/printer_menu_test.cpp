@@ -68,16 +68,16 @@ TEST(PrinterSelectionTest, StartsOnTheDefaultOrElseTheFirstPrinter) {
         {{}, "", ""},
     };
     for (const Row& row : rows) {
-        const PrinterSelection selection(
-            std::make_unique<FakePrinters>(row.names, row.defaultName));
+        PrinterSelection selection;
+        selection.Reset({row.names, row.defaultName});
         EXPECT_EQ(selection.Current(), row.current) << row.defaultName.toStdString();
     }
 }
 
 TEST(PrinterSelectionTest, SelectsByNameInAnyCaseAndTheLastMatchWins) {
-    const QStringList names = {"Office", "Lab", "OFFICE", "Desk"};
-    const QString defaultName = "Desk";
-    PrinterSelection selection(std::make_unique<FakePrinters>(names, defaultName));
+    PrinterSelection selection;
+    EXPECT_FALSE(selection.SelectPrinter("Office")) << "nothing is listed before the list is read";
+    selection.Reset({{"Office", "Lab", "OFFICE", "Desk"}, "Desk"});
     EXPECT_TRUE(selection.SelectPrinter("office"));
     EXPECT_EQ(selection.Current(), "OFFICE");
     EXPECT_TRUE(selection.SelectPrinter("lab"));

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QTest>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -17,6 +18,7 @@
 #include "shell/frm_main.h"
 #include "shell/settings_store.h"
 #include "tape/calc_tape.h"
+#include "tape/print_server.h"
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -34,13 +36,15 @@ class CountingTones : public TonePort {
     int& m_count;
 };
 
-// Printers that the test installs and removes at will: it keeps the list, the window reads it.
+// Printers that the test installs and removes at will: it keeps the list, the window reads it
+// and hears at once.
 class FakePrinters : public PrinterList {
   public:
     FakePrinters(const QStringList& names, const QString& defaultName)
         : m_names(names), m_default(defaultName) {}
-    QStringList DeviceNames() const override { return m_names; }
-    QString DefaultName() const override { return m_default; }
+    void Read(QObject&, std::function<void(const PrinterNames&)> arrived) override {
+        arrived({m_names, m_default});
+    }
 
   private:
     const QStringList& m_names;
@@ -103,6 +107,12 @@ class WindowTest : public ::testing::Test {
     QString SettledDisplay() const {
         WaitFor([this] { return !Display().text().isEmpty(); });
         return Display().text();
+    }
+
+    // Waits until the printer list has been read and File > Select Printer filled.
+    bool PrintersRead() const {
+        return WaitFor([this] { return Menu("m_PEmpty").text() == "(Empty)"; },
+                       static_cast<int>(std::chrono::milliseconds(kPrintServerLimit).count()));
     }
 
     void ClickKey(int index) const { QTest::mouseClick(&Key(index), Qt::LeftButton); }

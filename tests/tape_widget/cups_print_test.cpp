@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <QTest>
 
 #include "tape/calc_tape.h"
 #include "tests/support/print_queues.h"
@@ -62,6 +63,7 @@ TEST_F(CupsPrinting, WithoutItsPrinterATapeIsPrintedNowhere) {
     for (const QString& name : {QStringLiteral("VantrelGone"), QString()}) {
         m_tape.SetPrinterName(name);
         m_tape.PrintContent();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_tape.Printing(); }, 40000));
     }
     EXPECT_EQ(JobCount(m_queues->defaultName), jobsBefore);
     EXPECT_EQ(m_tape.CurrentLine(), 7);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <utility>
 #include <vector>
 
@@ -11,6 +11,7 @@
 #include "tape/tape_printer.h"
 #include "tape_fixture.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/silent_server.h"
 
 namespace vantrel {
 namespace {
@@ -52,6 +53,7 @@ TEST(TapePrinting, AnEmptyTapeSaysThereIsNothingToPrint) {
 }
 
 // That no job reaches any queue is checked on the test run's own queues (cups_print_test.cpp).
+// Whether or not a scheduler runs, a printer it does not know is no longer installed.
 TEST(TapePrinting, APrintThatCannotStartSaysWhyInOneBox) {
     const std::vector<std::pair<QString, QString>> cases = {
         {"", "The tape could not be printed: no printer is installed."},
@@ -65,19 +67,42 @@ TEST(TapePrinting, APrintThatCannotStartSaysWhyInOneBox) {
         tape.AddDataLine("1.00", TapeOpAdd, true);
         tape.SetPrinterName(printer);
         tape.PrintContent();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !tape.Printing(); }, 40000));
         EXPECT_EQ(notices.texts, QStringList{text});
         EXPECT_EQ(tape.CurrentLine(), 1);
     }
+}
+
+// A server that takes the connection and never answers: the tape goes on, a second Print is
+// refused while the first waits, and at the limit the user is told. The wait is the real one.
+TEST(TapePrinting, ASilentServerIsGivenUpAfterTheLimitAndNothingIsPrintedTwice) {
+    const testing::SilentServer silent;
+    ASSERT_TRUE(silent.Listening());
+    CalcTape tape;
+    Notices notices(tape);
+    tape.AddDataLine("1.00", TapeOpAdd, true);
+    tape.SetPrinterName(QStringLiteral("VantrelTapeA"));
+    tape.PrintContent();
+    EXPECT_TRUE(tape.Printing());
+    tape.AddDataLine("2.00", TapeOpAdd, true);
+    tape.PrintContent();
+    EXPECT_EQ(notices.texts, QStringList{"The tape is still being printed."});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tape.Printing(); }, 60000));
+    EXPECT_EQ(notices.texts,
+              QStringList({"The tape is still being printed.",
+                           "The tape could not be printed: the print server did not answer."}));
+    EXPECT_EQ(tape.CurrentLine(), 2);
 }
 
 class PdfPrinting : public ::testing::Test {
   protected:
     QString Print(const TapeLineStore& store) {
         const QString path = dir.filePath(QStringLiteral("tape.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        EXPECT_TRUE(PrintTape(printer, store, QString::fromUtf8(kTapeFontFamily), marks));
+        const QByteArray pdf =
+            TapePdf(store, {QString::fromUtf8(kTapeFontFamily), QSizeF(210, 297), "tape"}, marks);
+        EXPECT_FALSE(pdf.isEmpty());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
         return path;
     }
 

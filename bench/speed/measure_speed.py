@@ -1,0 +1,211 @@
+#!/usr/bin/python3
+"""Same-run speed figures of the calculator, as ratios, on the X display and session bus given.
+
+    measure_speed.py BUILD_DIR [--rounds N] [--launches N] [--servers none,cups]
+
+Round trips over the message interface against org.freedesktop.DBus.Peer.Ping, which the
+calculator answers on its bus thread; the calculator's own CPU for a pushed Add and a typed Add
+(keypad plus and "=" alternating) against a pushed amount, a display change; start-up to the
+viewable window against a bare Qt window, launched in turns, with no print server and with the
+one CUPS_SERVER names, and with one that takes the connection and never answers. Every figure is a median; each ratio comes from one run's figures.
+"""
+
+import argparse
+import os
+import socket
+import statistics
+import tempfile
+import subprocess
+import sys
+import time
+
+import dbus
+
+SERVICE = "org.vantrel.Calculator"
+PATH = "/Calculator"
+INTERFACE = "org.vantrel.Calculator"
+TITLE = "^Vantrel Calculator$"
+ADD = 2
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+def viewable():
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+
+def wait_gone():
+    while viewable():
+        time.sleep(0.01)
+
+
+def launch_ms(program, env):
+    """Milliseconds from launch until the window is viewable."""
+    start = time.perf_counter()
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    while not viewable():
+        if process.poll() is not None:
+            sys.exit(f"{program} ended before its window appeared")
+    elapsed = (time.perf_counter() - start) * 1000
+    process.terminate()
+    process.wait()
+    wait_gone()
+    return elapsed
+
+
+def silent_server(folder):
+    """A print server gone quiet: takes every connection into its backlog, never answers."""
+    path = os.path.join(folder, "cups.sock")
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind(path)
+    server.listen(socket.SOMAXCONN)
+    return server, path
+
+
+def startup(build, launches, server, silent_path):
+    env = dict(os.environ)
+    if server == "none":
+        env["CUPS_SERVER"] = "/nonexistent/vantrel/cups.sock"
+    elif server == "silent":
+        env["CUPS_SERVER"] = silent_path
+    programs = [f"{build}/shell/vantrel-calculator", f"{build}/bench/startup/bare_window"]
+    for program in programs:
+        launch_ms(program, env)  # warms the file caches
+    times = {program: [] for program in programs}
+    for _ in range(launches):
+        for program in programs:
+            times[program].append(launch_ms(program, env))
+    calc, bare = (statistics.median(times[p]) for p in programs)
+    return calc, bare
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICK
+
+
+class Calculator:
+    def __init__(self, build):
+        env = dict(os.environ)
+        self.process = subprocess.Popen([f"{build}/shell/vantrel-calculator"], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        bus = dbus.SessionBus()
+        deadline = time.time() + 10
+        while not bus.name_has_owner(SERVICE) or not viewable():
+            if time.time() > deadline or self.process.poll() is not None:
+                sys.exit("the calculator did not come up on the bus")
+            time.sleep(0.02)
+        self.object = bus.get_object(SERVICE, PATH)
+        self.calc = dbus.Interface(self.object, INTERFACE)
+        self.peer = dbus.Interface(self.object, "org.freedesktop.DBus.Peer")
+        self.properties = dbus.Interface(self.object, "org.freedesktop.DBus.Properties")
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+        wait_gone()
+
+    def calls(self):
+        return {
+            "Peer.Ping": lambda: self.peer.Ping(),
+            "amount": lambda: self.calc.Tavrin_INPUT(dbus.UInt32(125075), dbus.UInt32(0)),
+            "Get DisplayText": lambda: self.properties.Get(INTERFACE, "DisplayText"),
+            "Add": lambda: self.calc.Tavrin_OPERATE(dbus.UInt32(ADD), dbus.UInt32(0)),
+        }
+
+    def round_trips(self, rounds):
+        calls = self.calls()
+        times = {name: [] for name in calls}
+        for _ in range(rounds):
+            for name, call in calls.items():
+                start = time.perf_counter()
+                call()
+                times[name].append((time.perf_counter() - start) * 1000)
+        return {name: statistics.median(values) for name, values in times.items()}
+
+    def cpu_per_call(self, call, count):
+        before = cpu_seconds(self.process.pid)
+        for _ in range(count):
+            call()
+        return (cpu_seconds(self.process.pid) - before) * 1000 / count
+
+    def cpu_per_typed_key(self, count, delay_ms):
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                                capture_output=True, text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        keys = ["KP_Add", "equal"] * (count // 2)
+        before = cpu_seconds(self.process.pid)
+        subprocess.run(["xdotool", "key", "--window", window, "--delay", str(delay_ms)] + keys,
+                       check=True)
+        # The last keys are handled once a round trip behind them comes back.
+        self.peer.Ping()
+        self.properties.Get(INTERFACE, "DisplayText")
+        return (cpu_seconds(self.process.pid) - before) * 1000 / count
+
+
+def cpu_figures(calc, blocks, per_block, keys, key_delay):
+    calls = calc.calls()
+    amount, add, typed = [], [], []
+    for _ in range(blocks):
+        amount.append(calc.cpu_per_call(calls["amount"], per_block))
+        add.append(calc.cpu_per_call(calls["Add"], per_block))
+        typed.append(calc.cpu_per_typed_key(keys, key_delay))
+    return statistics.median(amount), statistics.median(add), statistics.median(typed)
+
+
+def ratio(value, base):
+    """The ratio as the table shows it; a base too small for the clock's ticks has none."""
+    return f"{value / base:.2f}x" if base > 0 else "-"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build")
+    parser.add_argument("--rounds", type=int, default=300)
+    parser.add_argument("--blocks", type=int, default=5)
+    parser.add_argument("--per-block", type=int, default=400)
+    parser.add_argument("--keys", type=int, default=200)
+    parser.add_argument("--key-delay", type=int, default=20)
+    parser.add_argument("--launches", type=int, default=15)
+    parser.add_argument("--servers", default="none,cups,silent")
+    args = parser.parse_args()
+    if viewable():
+        sys.exit("a Vantrel Calculator window is already open on this display; close it first")
+
+    calc = Calculator(args.build)
+    try:
+        trips = calc.round_trips(args.rounds)
+        amount, add, typed = cpu_figures(calc, args.blocks, args.per_block, args.keys,
+                                         args.key_delay)
+    finally:
+        calc.close()
+
+    ping = trips["Peer.Ping"]
+    print("| figure | median | ratio | against |")
+    print("|---|---|---|---|")
+    for name in ("amount", "Get DisplayText", "Add"):
+        print(f"| {name} round trip | {trips[name]:.3f} ms | {ratio(trips[name], ping)} "
+              f"| Peer.Ping {ping:.3f} ms |")
+    print(f"| CPU per pushed Add | {add:.3f} ms | {ratio(add, amount)} "
+          f"| pushed amount {amount:.3f} ms |")
+    print(f"| CPU per typed Add | {typed:.3f} ms | {ratio(typed, amount)} "
+          f"| pushed amount {amount:.3f} ms |")
+    labels = {"none": "no print server", "cups": "a print server",
+              "silent": "a silent print server"}
+    folder = tempfile.TemporaryDirectory()
+    silent, silent_path = silent_server(folder.name)
+    for server in args.servers.split(","):
+        if server == "cups" and not os.environ.get("CUPS_SERVER"):
+            print("| start-up with a print server | - | - | CUPS_SERVER is not set |")
+            continue
+        calc_ms, bare_ms = startup(args.build, args.launches, server, silent_path)
+        label = labels[server]
+        print(f"| start-up, {label} | {calc_ms:.1f} ms | {ratio(calc_ms, bare_ms)} "
+              f"| bare Qt window {bare_ms:.1f} ms |")
+    silent.close()
+
+
+if __name__ == "__main__":
+    main()
