@@ -12,32 +12,25 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import private_display  # noqa: E402
+from session_run import OwnSession  # noqa: E402
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 
-class Session:
+class Session(OwnSession):
     def __init__(self, calculator):
         self.calculator = calculator
         self.groups = []
         self.config = tempfile.TemporaryDirectory(prefix="vantrel-a11y-")
 
-    def __enter__(self):
-        try:
-            os.environ["DISPLAY"] = private_display.start_display(self.groups)
-            _wait_for_bus_owner(self._start([BUS_LAUNCHER, "--launch-immediately"]))
-            env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       XDG_CONFIG_HOME=self.config.name,
-                       XDG_STATE_HOME=os.path.join(self.config.name, "state"))
-            self._start([self.calculator], env=env)
-            self.calculator_process = self.groups[-1]
-        except BaseException:
-            self.stop()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
+    def begin(self):
+        os.environ["DISPLAY"] = private_display.start_display(self.groups)
+        _wait_for_bus_owner(self._start([BUS_LAUNCHER, "--launch-immediately"]))
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   XDG_CONFIG_HOME=self.config.name,
+                   XDG_STATE_HOME=os.path.join(self.config.name, "state"))
+        self._start([self.calculator], env=env)
+        self.calculator_process = self.groups[-1]
 
     def _start(self, command, **options):
         return private_display.start_in_group(self.groups, command, **options).pid

@@ -29,6 +29,7 @@ import atspi_session
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import private_display  # noqa: E402
+from session_run import Failed, OwnSession, require  # noqa: E402
 
 SKIP = 77
 NEEDED = ("orca", "speech-dispatcher", "xdotool", "Xvfb", "xdpyinfo", "pgrep")
@@ -48,15 +49,6 @@ RUN = [
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\})?$")
 
 
-class Failed(Exception):
-    pass
-
-
-def require(condition, message):
-    if not condition:
-        raise Failed(message)
-
-
 def other_orca_running():
     return subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
                           stdout=subprocess.DEVNULL).returncode == 0
@@ -71,7 +63,7 @@ def wait_for_no_other_orca(seconds=120.0):
     return True
 
 
-class OrcaSession:
+class OrcaSession(OwnSession):
     """Display, accessibility bus, speech server, Orca and the calculator, each in a process
     group of its own, all ended by stop()."""
 
@@ -82,16 +74,8 @@ class OrcaSession:
         self.log = os.path.join(self.folder.name, "orca-debug.out")
         self.copier = None
 
-    def __enter__(self):
-        try:
-            self._start_all()
-        except BaseException:
-            self.stop()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
+    def begin(self):
+        self._start_all()
 
     def _folder(self, name):
         path = os.path.join(self.folder.name, name)
@@ -118,7 +102,8 @@ class OrcaSession:
         with open(sound, "w") as conf:
             conf.write("pcm.!default { type null }\n")
         env = dict(os.environ, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=config,
-                   XDG_STATE_HOME=self._folder("state"), HOME=self.folder.name, ALSA_CONFIG_PATH=sound,
+                   XDG_STATE_HOME=self._folder("state"), HOME=self.folder.name,
+                   ALSA_CONFIG_PATH=sound,
                    SPEECHD_ADDRESS=f"unix_socket:{socket}")
         self._start(["speech-dispatcher", "-s", "-t", "0", "-C", speech_config], env=env)
         self._wait(lambda: os.path.exists(socket), "the speech server's socket")

@@ -17,20 +17,12 @@ import time
 
 import atspi_session
 import tree_rules
+from session_run import Failed, require, run_session
 
 SKIP = 77
 KEYS = 31
 OPTIONS = 7
 LABELS = ("Display", "Memory", "Item count")
-
-
-class Failed(Exception):
-    pass
-
-
-def require(condition, message):
-    if not condition:
-        raise Failed(message)
 
 
 def snapshot(pyatspi, acc):
@@ -166,24 +158,17 @@ def main(argv):
         print("skipped: needs at-spi2-core, python3-pyatspi and Xvfb")
         return SKIP
     session = atspi_session.Session(calculator)
-    try:
-        with session:
-            import pyatspi
-            app = find_application(pyatspi, session.calculator_process)
-            window = Window(pyatspi, app)
-            if "--show" in argv:
-                print_tree(window.tree)
-            check_tree(window.tree)
-            press_and_read(window)
-    except Failed as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    left = session.stop()
-    if left:
-        print(f"FAIL: process groups left running: {left}")
-        return 1
-    print("the window reads and works through the accessibility bus")
-    return 0
+
+    def steps():
+        import pyatspi
+        app = find_application(pyatspi, session.calculator_process)
+        window = Window(pyatspi, app)
+        if "--show" in argv:
+            print_tree(window.tree)
+        check_tree(window.tree)
+        press_and_read(window)
+    return run_session(session, steps,
+                       passed="the window reads and works through the accessibility bus")
 
 
 def find_application(pyatspi, process, seconds=20.0):

@@ -21,7 +21,7 @@ import subprocess
 import sys
 import time
 
-from desktop_session import Failed, Session, require, wait_until
+from desktop_session import Session, require, run_session, wait_until
 
 SKIP = 77
 STEPS_PER_ROUND = 40
@@ -203,42 +203,34 @@ def main(argv):
         return SKIP
     session = Session(calculator, sender)
     stream = Stream(replay)
-    try:
-        with session:
-            run = Run(session, stream, seed)
+
+    def steps():
+        run = Run(session, stream, seed)
+        run.start()
+        for number in range(ROUNDS):
+            run.round()
+            confirmed = len(stream.tokens)
+            in_flight = number % 2 == 1
+            if in_flight:
+                run.keys_in_flight()
+            time.sleep(run.random.random() * 0.05)
+            run.kill()
             run.start()
-            for number in range(ROUNDS):
-                run.round()
-                confirmed = len(stream.tokens)
-                in_flight = number % 2 == 1
-                if in_flight:
-                    run.keys_in_flight()
-                time.sleep(run.random.random() * 0.05)
-                run.kill()
-                run.start()
-                restored = observed(session)
-                if in_flight:
-                    prefixes = [stream.expected(n) for n in range(confirmed, len(stream.tokens) + 1)]
-                    require(restored in prefixes,
-                            f"round {number}: restored {restored}, no prefix of the stream")
-                    stream.tokens = stream.tokens[:confirmed + prefixes.index(restored)]
-                else:
-                    require(restored == stream.expected(),
-                            f"round {number}: restored {restored}, expected {stream.expected()}")
-                print(f"round {number}: {len(restored['tape'])} tape lines back after the kill")
-            damage_journal(session, run)
-            exit_with_escape_and_ok(session, run.window)
-            run.start()
-            require(observed(session)["tape"] == [], "a normal exit left a tape to restore")
-    except Failed as failure:
-        print(f"FAIL (seed {seed}): {failure}")
-        return 1
-    left = session.stop()
-    if left:
-        print(f"FAIL: process groups left running: {left}")
-        return 1
-    print("PASS")
-    return 0
+            restored = observed(session)
+            if in_flight:
+                prefixes = [stream.expected(n) for n in range(confirmed, len(stream.tokens) + 1)]
+                require(restored in prefixes,
+                        f"round {number}: restored {restored}, no prefix of the stream")
+                stream.tokens = stream.tokens[:confirmed + prefixes.index(restored)]
+            else:
+                require(restored == stream.expected(),
+                        f"round {number}: restored {restored}, expected {stream.expected()}")
+            print(f"round {number}: {len(restored['tape'])} tape lines back after the kill")
+        damage_journal(session, run)
+        exit_with_escape_and_ok(session, run.window)
+        run.start()
+        require(observed(session)["tape"] == [], "a normal exit left a tape to restore")
+    return run_session(session, steps, failing=f"FAIL (seed {seed})")
 
 
 if __name__ == "__main__":

@@ -17,29 +17,11 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import private_display  # noqa: E402
+# The desktop tests take the shared run helpers from here, with their session.
+from session_run import Failed, OwnSession, require, run_session, wait_until  # noqa: E402,F401
 
 
-class Failed(Exception):
-    pass
-
-
-def require(condition, message):
-    if not condition:
-        raise Failed(message)
-
-
-def wait_until(condition, seconds=30.0):
-    """Polls until the condition holds; a generous limit that only catches a hang."""
-    end = time.monotonic() + seconds
-    while True:
-        if condition():
-            return True
-        if time.monotonic() > end:
-            return False
-        time.sleep(0.05)
-
-
-class Session:
+class Session(OwnSession):
     def __init__(self, calculator, sender, screen="1024x768x24", server_options=()):
         self.calculator = calculator
         self.sender = sender
@@ -49,17 +31,9 @@ class Session:
         self.config = tempfile.TemporaryDirectory(prefix="vantrel-desktop-")
         self.display = None
 
-    def __enter__(self):
-        try:
-            self.display = private_display.start_display(self.groups, self.screen,
-                                                         self.server_options)
-        except BaseException:
-            self.stop()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
+    def begin(self):
+        self.display = private_display.start_display(self.groups, self.screen,
+                                                     self.server_options)
 
     def environment(self, **changes):
         """The calculator's environment: the session's display, settings and journal folders,

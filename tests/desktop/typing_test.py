@@ -13,7 +13,7 @@ import shutil
 import sys
 import time
 
-from desktop_session import Failed, Session, auto_repeat, require, wait_until
+from desktop_session import Session, auto_repeat, require, run_session, wait_until
 
 SKIP = 77
 REPEAT_DELAY = 250
@@ -58,24 +58,16 @@ def main(argv):
         return SKIP
     options = ["r", "-ardelay", str(REPEAT_DELAY), "-arinterval", str(REPEAT_INTERVAL)]
     session = Session(calculator, sender, server_options=options)
-    try:
-        with session:
-            window = session.start_calculator()
-            session.xdotool("windowfocus", "--sync", window)
-            require(wait_until(lambda: session.displayed() is not None),
-                    "the calculator did not answer on the session bus")
-            held_key_acts_once(session)
-            every_press_counts(session, 1000, 1)
-            every_press_counts(session, 300, 0)
-    except Failed as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    left = session.stop()
-    if left:
-        print(f"FAIL: process groups left running: {left}")
-        return 1
-    print("PASS")
-    return 0
+
+    def steps():
+        window = session.start_calculator()
+        session.xdotool("windowfocus", "--sync", window)
+        require(wait_until(lambda: session.displayed() is not None),
+                "the calculator did not answer on the session bus")
+        held_key_acts_once(session)
+        every_press_counts(session, 1000, 1)
+        every_press_counts(session, 300, 0)
+    return run_session(session, steps)
 
 
 if __name__ == "__main__":

@@ -23,7 +23,7 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import private_display  # noqa: E402
-from desktop_session import Failed, require, wait_until  # noqa: E402
+from session_run import OwnSession, require, run_session, wait_until  # noqa: E402
 
 SKIP = 77
 COMPOSITOR_USER = "nobody"
@@ -33,7 +33,7 @@ def wayland_plugin_installed():
     return bool(glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"))
 
 
-class WaylandSession:
+class WaylandSession(OwnSession):
     """sway on a headless output, with a virtual keyboard kept in its seat: Qt 6.4 drops the
     keys that come with the seat's first keyboard."""
 
@@ -53,16 +53,8 @@ class WaylandSession:
         self.socket = None
         self.x_display = None
 
-    def __enter__(self):
-        try:
-            self.start_compositor()
-        except BaseException:
-            self.stop()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
+    def begin(self):
+        self.start_compositor()
 
     def compositor_env(self, **more):
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
@@ -217,20 +209,12 @@ def main(argv):
         print(f"skipped: needs {', '.join(missing)}")
         return SKIP
     session = WaylandSession(calculator, sender)
-    try:
-        with session:
-            session.start_calculator(platform)
-            wait_for_keyboard_focus(session)
-            keys_act_as_written(session)
-    except Failed as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    left = session.stop()
-    if left:
-        print(f"FAIL: process groups left running: {left}")
-        return 1
-    print("PASS")
-    return 0
+
+    def steps():
+        session.start_calculator(platform)
+        wait_for_keyboard_focus(session)
+        keys_act_as_written(session)
+    return run_session(session, steps)
 
 
 if __name__ == "__main__":
