@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAccessibleInterface>
+#include "tape/leaf_accessible.h"
 
 namespace vantrel {
 
@@ -8,20 +8,15 @@ class TapeAccessible;
 
 // One line of the tape for a screen reader: a list item named by the line's words. It reads
 // the line afresh each time, so it never tells of a line that has gone.
-class TapeLineAccessible : public QAccessibleInterface {
+class TapeLineAccessible : public LeafAccessible {
   public:
     TapeLineAccessible(TapeAccessible& list, int index) : m_list(list), m_index(index) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;

@@ -92,6 +92,19 @@ class OtherServerTest : public WindowTest {
         }
     }
 
+    // What the box that Print opens says; the box is answered OK.
+    QString TextOfThePrintBox() {
+        QString told;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            told = box->text();
+            box->accept();
+        });
+        Menu("m_Print").trigger();
+        return told;
+    }
+
     QByteArray m_saved;
     bool m_replaced = false;
 };
@@ -105,15 +118,7 @@ TEST_F(OtherServerTest, WithoutASchedulerTheMenuIsEmptyAndPrintingSaysWhy) {
     }
     EXPECT_TRUE(Menu("m_PEmpty").isVisible());
     ClickKeys({5, 15});
-    QString told;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        told = box->text();
-        box->accept();
-    });
-    Menu("m_Print").trigger();
-    EXPECT_EQ(told, "The tape could not be printed: no printer is installed.");
+    EXPECT_EQ(TextOfThePrintBox(), "The tape could not be printed: no printer is installed.");
     ClickKeys({2, 15});
     EXPECT_EQ(Tape().Store().CurrentLine(), 2);
 }
@@ -138,15 +143,7 @@ TEST_F(OtherServerTest, ASilentServerHoldsUpNeitherTheWindowNorTheKeys) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the job waits on a worker";
     ClickKeys({6, 15});
     EXPECT_EQ(Tape().Store().CurrentLine(), 3);
-    QString told;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        told = box->text();
-        box->accept();
-    });
-    Menu("m_Print").trigger();
-    EXPECT_EQ(told, "The tape is still being printed.");
+    EXPECT_EQ(TextOfThePrintBox(), "The tape is still being printed.");
     Menu("m_SaveSettings").trigger();
     EXPECT_EQ(Store().value("Calculator/Printer").toString(), "VantrelTapeA")
         << "the stored printer stays while the list is not there";
