@@ -10,6 +10,7 @@
 #include "shell/frm_main.h"
 #include "shell/journal/journal_folder.h"
 #include "shell/layout_widgets.h"
+#include "shell/lazy_extension_icon_style.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name: Wayland's app id, and how a desktop finds the window's entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Calculator"));
     vantrel::InstallFontSubstitutes();
+    QApplication::setStyle(new vantrel::LazyExtensionIconStyle);
     vantrel::FrmMainOptions options;
     if (vantrel::JournalWanted(arguments)) {
         options.journalFolder =

@@ -26,6 +26,11 @@ class ValueLabel : public QLabel {
     // The label has a new text; its value may be the one a blink will end on.
     void ValueChanged();
 
+  protected:
+    // A label that takes the focus lays out and paints its text as a text document, at several
+    // times the cost of the plain text these labels show after every key.
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     void AnnounceValue();
 
