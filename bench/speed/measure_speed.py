@@ -5,7 +5,8 @@
 
 Round trips over the message interface against org.freedesktop.DBus.Peer.Ping, which the
 calculator answers on its bus thread; the calculator's own CPU for a pushed Add and a typed Add
-(keypad plus and "=" alternating) against a pushed amount, a display change; start-up to the
+(keypad plus and "=" alternating) against a pushed amount, a display change; the time from a
+typed Add to the window's first drawing after it (bench/speed/key_to_pixel); start-up to the
 viewable window against a bare Qt window, launched in turns, with no print server and with the
 one CUPS_SERVER names, and with one that takes the connection and never answers. Every figure is a median; each ratio comes from one run's figures.
 """
@@ -131,10 +132,23 @@ class Calculator:
             call()
         return (cpu_seconds(self.process.pid) - before) * 1000 / count
 
-    def cpu_per_typed_key(self, count, delay_ms):
+    def focused_window(self):
         window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
                                 capture_output=True, text=True).stdout.split()[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        return window
+
+    def key_to_pixel(self, build, rounds):
+        """Median and 90th percentile in ms, keypad plus and "=" in turns."""
+        probe = subprocess.run([f"{build}/bench/speed/key_to_pixel", self.focused_window(),
+                                str(rounds), "ffab", "3d"], capture_output=True, text=True)
+        if probe.returncode != 0:
+            sys.exit(probe.stderr.strip())
+        median, slow = (float(value) for value in probe.stdout.split())
+        return median, slow
+
+    def cpu_per_typed_key(self, count, delay_ms):
+        window = self.focused_window()
         keys = ["KP_Add", "equal"] * (count // 2)
         before = cpu_seconds(self.process.pid)
         subprocess.run(["xdotool", "key", "--window", window, "--delay", str(delay_ms)] + keys,
@@ -168,6 +182,7 @@ def main():
     parser.add_argument("--per-block", type=int, default=400)
     parser.add_argument("--keys", type=int, default=200)
     parser.add_argument("--key-delay", type=int, default=20)
+    parser.add_argument("--pixel-rounds", type=int, default=60)
     parser.add_argument("--launches", type=int, default=15)
     parser.add_argument("--servers", default="none,cups,silent")
     args = parser.parse_args()
@@ -179,6 +194,7 @@ def main():
         trips = calc.round_trips(args.rounds)
         amount, add, typed = cpu_figures(calc, args.blocks, args.per_block, args.keys,
                                          args.key_delay)
+        pixel, slow_pixel = calc.key_to_pixel(args.build, args.pixel_rounds)
     finally:
         calc.close()
 
@@ -192,6 +208,8 @@ def main():
           f"| pushed amount {amount:.3f} ms |")
     print(f"| CPU per typed Add | {typed:.3f} ms | {ratio(typed, amount)} "
           f"| pushed amount {amount:.3f} ms |")
+    print(f"| typed Add to its first pixels | {pixel:.3f} ms | - "
+          f"| 90th percentile {slow_pixel:.3f} ms |")
     labels = {"none": "no print server", "cups": "a print server",
               "silent": "a silent print server"}
     folder = tempfile.TemporaryDirectory()

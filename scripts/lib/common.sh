@@ -11,7 +11,7 @@ VANTREL_RUN_PACKAGES=(
 
 # What the tests, benchmarks, fuzz targets and the formatting check add to that.
 VANTREL_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev
     clang clang-format libclang-rt-14-dev
     python3 python3-dbus
     xvfb xauth x11-utils xdotool xclip imagemagick
