@@ -1,6 +1,9 @@
 #include "commands/keyboard_map.h"
 
+#include <algorithm>
 #include <array>
+#include <bitset>
+#include <optional>
 #include <span>
 
 #include "commands/virtual_keys.h"
@@ -85,51 +88,12 @@ constexpr std::array kCtrlTable{
     SelectModes(VkLetter('F'), VkLetter('F'), kFloatingPointMode),
 };
 
-// Key-up: the button of `button` (the next ones for the next keys) for every row that covers
-// the released key, in row order.
-struct ReleaseRow {
-    int first;
-    int last;
-    CommandIndex button;
-};
-
-constexpr ReleaseRow Release(int key, CommandIndex button) {
-    return {key, key, button};
-}
-constexpr ReleaseRow ReleaseDigits(int digitZero) {
-    return {digitZero, digitZero + 9, Digit0};
-}
-
-constexpr std::array kReleaseTable{
-    ReleaseDigits(kVkDigit0),
-    ReleaseDigits(kVkNumpad0),
-    Release(kVkDelete, ClearAll),
-    Release(kVkDelete, MemoryClear),
-    Release(kVkDelete, Clear),
-    Release(kVkBack, Backspace),
-    Release(kVkSubtract, Subtract),
-    Release(kVkSubtract, MemorySubtract),
-    Release(kVkOemMinus, Subtract),
-    Release(kVkOemMinus, MemorySubtract),
-    Release(kVkAdd, Add),
-    Release(kVkAdd, MemoryAdd),
-    Release(kVkOemPlus, Add),
-    Release(kVkOemPlus, MemoryAdd),
-    Release(kVkDivide, Divide),
-    Release(kVkOem2, Divide),
-    Release(kVkMultiply, Multiply),
-    Release(kVkReturn, Total),
-    Release(kVkReturn, MemoryRestore),
-    Release(kVkSpace, DoubleZero),
-    Release(kVkDecimal, DecimalPoint),
-    Release(kVkOemPeriod, DecimalPoint),
-    Release(kVkOem3, DecimalPoint),
-};
-
 // The buttons that a key-down presses only under a modifier: the modifier may be let go
 // before the key, so every key-up releases them.
 constexpr std::array kAlwaysReleased{Percent,      Multiply,  Copy, Paste,
                                      ShowHideTape, PrintTape, New,  Undo};
+
+constexpr std::array<std::span<const KeyRow>, 2> kModifierTables{kShiftTable, kCtrlTable};
 
 std::span<const KeyRow> TableFor(int modifiers) {
     if ((modifiers & kCtrlMask) != 0) {
@@ -156,6 +120,38 @@ bool MovesFocus(int KeyCode) {
 
 CommandIndex Following(CommandIndex index, int offset) {
     return static_cast<CommandIndex>(ValueOf(index) + offset);
+}
+
+// The button that `KeyCode` presses by the row of `table`, if it presses one.
+std::optional<CommandIndex> ButtonOf(std::span<const KeyRow> table, int KeyCode) {
+    const KeyRow* row = FindRow(table, KeyCode);
+    if (row == nullptr || row->action != KeyAction::Command) {
+        return std::nullopt;
+    }
+    return Following(row->command, KeyCode - row->first);
+}
+
+bool AlwaysReleased(CommandIndex button) {
+    return std::ranges::find(kAlwaysReleased, button) != kAlwaysReleased.end();
+}
+
+// The buttons that a key-down of `KeyCode` may have pressed: the modifiers may have changed
+// before the key-up, so those of every table, less the ones every key-up lets go anyway.
+std::bitset<kCommandCount> ButtonsOfKey(int KeyCode) {
+    std::bitset<kCommandCount> buttons;
+    const auto keep = [&buttons](CommandIndex button) {
+        buttons.set(static_cast<std::size_t>(ValueOf(button)));
+    };
+    if (const auto plain = ButtonOf(kPlainTable, KeyCode)) {
+        keep(*plain);
+    }
+    for (const std::span<const KeyRow> table : kModifierTables) {
+        const auto button = ButtonOf(table, KeyCode);
+        if (button && !AlwaysReleased(*button)) {
+            keep(*button);
+        }
+    }
+    return buttons;
 }
 
 void PressAndClick(KeyboardTarget& target, CommandIndex index) {
@@ -218,9 +214,10 @@ void KeyboardMapping::Run(int KeyCode, int modifiers) {
 void KeyboardMapping::Form_KeyUp(int KeyCode) {
     m_lastKeyCode = 0;
     const auto code = static_cast<std::int16_t>(KeyCode);
-    for (const ReleaseRow& row : kReleaseTable) {
-        if (code >= row.first && code <= row.last) {
-            m_target.ShowButtonPressed(Following(row.button, code - row.first), false);
+    const std::bitset<kCommandCount> buttons = ButtonsOfKey(code);
+    for (int index = 0; index < kCommandCount; ++index) {
+        if (buttons.test(static_cast<std::size_t>(index))) {
+            m_target.ShowButtonPressed(static_cast<CommandIndex>(index), false);
         }
     }
     for (const CommandIndex button : kAlwaysReleased) {

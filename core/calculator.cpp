@@ -45,8 +45,8 @@ bool Calculator::TakePastedValue(double value) {
     } catch (const Failure&) {
         return false;
     }
-    m_state.CurValue = value;
-    m_state.ShownValue = value;
+    m_state.registers.CurValue = value;
+    m_state.registers.ShownValue = value;
     ResetEntry();
     return true;
 }
@@ -82,7 +82,7 @@ void Calculator::ShowMemoryLabel(double value) {
 }
 
 void Calculator::ShowCounterLabel() {
-    m_ports.display.SetCounterLabel(std::to_string(m_state.ItemCount) + " ");
+    m_ports.display.SetCounterLabel(std::to_string(m_state.registers.ItemCount) + " ");
 }
 
 }  // namespace vantrel

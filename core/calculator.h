@@ -86,7 +86,7 @@ class Calculator {
     void EnterErrorState();
 
     void RunOperation(OpIndex op);
-    bool Pending() const { return m_state.PendingOp != ArithmeticCode::Operand; }
+    bool Pending() const { return m_state.registers.PendingOp != ArithmeticCode::Operand; }
     void AddOrSubtract(OpIndex op);
     void DivideOrMultiply(OpIndex op);
     void Percent();

@@ -61,16 +61,14 @@ bool Calculator::Completes(const std::function<void()>& step) {
 }
 
 void Calculator::New() {
-    m_state.MemValue = 0;
+    m_state.registers.MemValue = 0;
     cmd_Operate(OpIndex::ClearAll);
     SetUndoAvailable(false);
     m_ports.tape.ClearAll();
 }
 
 void Calculator::TakeSnapshot() {
-    ForEachSnapshotRegister(m_state, m_state.UndoSnapshot,
-                            [](const auto& value, auto& kept) { kept = value; });
-    m_state.UndoSnapshot.TapeLineCount = m_ports.tape.CurrentLine();
+    m_state.UndoSnapshot = {m_state.registers, m_ports.tape.CurrentLine()};
     SetUndoAvailable(true);
 }
 
@@ -121,118 +119,114 @@ void Calculator::WriteTapeLine(double Value, TapeOp Code) {
 }
 
 double Calculator::CompletePendingOperation() {
-    m_state.CurValue = Calculate(m_state.MulDivValue, m_state.CurValue, m_state.PendingOp, true);
-    m_state.PendingOp = ArithmeticCode::Operand;
-    return m_state.CurValue;
+    Registers& r = m_state.registers;
+    r.CurValue = Calculate(r.MulDivValue, r.CurValue, r.PendingOp, true);
+    r.PendingOp = ArithmeticCode::Operand;
+    return r.CurValue;
 }
 
 void Calculator::AddOrSubtract(OpIndex op) {
-    CalcState& s = m_state;
+    Registers& r = m_state.registers;
     if (!Pending()) {
-        s.CurValue = Rounded(s.CurValue);
-        s.TotalValue = Calculate(s.TotalValue, s.CurValue, ArithmeticOf(op), true);
-        s.ShownValue = s.TotalValue;
+        r.CurValue = Rounded(r.CurValue);
+        r.TotalValue = Calculate(r.TotalValue, r.CurValue, ArithmeticOf(op), true);
+        r.ShownValue = r.TotalValue;
     } else {
-        WriteTapeLine(s.CurValue, TapeOpEquals);
-        s.ShownValue = CompletePendingOperation();
-        s.TotalValue = Calculate(s.TotalValue, s.CurValue, ArithmeticOf(op), true);
+        WriteTapeLine(r.CurValue, TapeOpEquals);
+        r.ShownValue = CompletePendingOperation();
+        r.TotalValue = Calculate(r.TotalValue, r.CurValue, ArithmeticOf(op), true);
     }
-    WriteTapeLine(s.CurValue, TapeOpOf(op));
-    ShowResult(s.ShownValue);
-    if (s.ItemCount == std::numeric_limits<std::int32_t>::max()) {
+    WriteTapeLine(r.CurValue, TapeOpOf(op));
+    ShowResult(r.ShownValue);
+    if (r.ItemCount == std::numeric_limits<std::int32_t>::max()) {
         throw Failure{};
     }
-    ++s.ItemCount;
+    ++r.ItemCount;
 }
 
 void Calculator::DivideOrMultiply(OpIndex op) {
-    CalcState& s = m_state;
-    WriteTapeLine(s.ShownValue, TapeOpOf(op));
-    s.MulDivValue = Calculate(s.MulDivValue, s.ShownValue, s.PendingOp, false);
-    s.CurValue = s.MulDivValue;
-    s.PendingOp = ArithmeticOf(op);
-    ShowResult(s.CurValue);
+    Registers& r = m_state.registers;
+    WriteTapeLine(r.ShownValue, TapeOpOf(op));
+    r.MulDivValue = Calculate(r.MulDivValue, r.ShownValue, r.PendingOp, false);
+    r.CurValue = r.MulDivValue;
+    r.PendingOp = ArithmeticOf(op);
+    ShowResult(r.CurValue);
 }
 
 void Calculator::Percent() {
-    CalcState& s = m_state;
+    Registers& r = m_state.registers;
     if (!Pending()) {
-        WriteTapeLine(s.TotalValue, TapeOpPercent);
-        WriteTapeLine(s.CurValue, TapeOpEquals);
-        s.CurValue =
-            Rounded(Calculate(s.TotalValue, s.CurValue, ArithmeticCode::Multiply, false) / 100);
-        WriteTapeLine(s.CurValue, TapeOpValue);
+        WriteTapeLine(r.TotalValue, TapeOpPercent);
+        WriteTapeLine(r.CurValue, TapeOpEquals);
+        r.CurValue =
+            Rounded(Calculate(r.TotalValue, r.CurValue, ArithmeticCode::Multiply, false) / 100);
+        WriteTapeLine(r.CurValue, TapeOpValue);
     } else {
-        s.CurValue = s.CurValue / 100;
+        r.CurValue = r.CurValue / 100;
     }
-    s.ShownValue = s.CurValue;
-    ShowResult(s.CurValue);
+    r.ShownValue = r.CurValue;
+    ShowResult(r.CurValue);
 }
 
 void Calculator::Total() {
-    CalcState& s = m_state;
+    Registers& r = m_state.registers;
     if (Pending()) {
-        WriteTapeLine(s.CurValue, TapeOpEquals);
-        s.ShownValue = CompletePendingOperation();
-        WriteTapeLine(s.CurValue, TapeOpValue);
-        ShowResult(s.CurValue);
+        WriteTapeLine(r.CurValue, TapeOpEquals);
+        r.ShownValue = CompletePendingOperation();
+        WriteTapeLine(r.CurValue, TapeOpValue);
+        ShowResult(r.CurValue);
         return;
     }
-    if (s.ItemCount > kMaxTotalItems) {
+    if (r.ItemCount > kMaxTotalItems) {
         throw Failure{};
     }
-    WriteTapeLine(s.TotalValue, TotalCode(s.ItemCount));
-    s.CurValue = Rounded(s.TotalValue);
-    s.ShownValue = s.CurValue;
-    s.TotalValue = 0;
-    s.ItemCount = 0;
-    ShowResult(s.CurValue);
+    WriteTapeLine(r.TotalValue, TotalCode(r.ItemCount));
+    r.CurValue = Rounded(r.TotalValue);
+    r.ShownValue = r.CurValue;
+    r.TotalValue = 0;
+    r.ItemCount = 0;
+    ShowResult(r.CurValue);
 }
 
 void Calculator::MemoryRestore() {
-    CalcState& s = m_state;
-    s.CurValue = Rounded(s.MemValue);
-    s.ShownValue = s.CurValue;
-    WriteTapeLine(s.CurValue, TapeOpMemoryRecall);
-    ShowResult(s.CurValue);
+    Registers& r = m_state.registers;
+    r.CurValue = Rounded(r.MemValue);
+    r.ShownValue = r.CurValue;
+    WriteTapeLine(r.CurValue, TapeOpMemoryRecall);
+    ShowResult(r.CurValue);
 }
 
 void Calculator::MemoryAddOrSubtract(OpIndex op) {
-    CalcState& s = m_state;
+    Registers& r = m_state.registers;
     const ArithmeticCode code = MemoryArithmeticOf(op);
     double memory = 0;
     if (Pending()) {
-        WriteTapeLine(s.CurValue, TapeOpEquals);
+        WriteTapeLine(r.CurValue, TapeOpEquals);
         CompletePendingOperation();
-        memory = Calculate(s.MemValue, s.CurValue, code, true);
-        s.ShownValue = s.CurValue;
+        memory = Calculate(r.MemValue, r.CurValue, code, true);
+        r.ShownValue = r.CurValue;
     } else {
-        s.ShownValue = Rounded(s.ShownValue);
-        memory = Calculate(s.MemValue, s.ShownValue, code, true);
-        s.CurValue = s.ShownValue;
+        r.ShownValue = Rounded(r.ShownValue);
+        memory = Calculate(r.MemValue, r.ShownValue, code, true);
+        r.CurValue = r.ShownValue;
     }
     ShowMemoryLabel(memory);
-    s.MemValue = memory;
-    WriteTapeLine(s.CurValue, TapeOpOf(op));
-    ShowResult(s.CurValue);
+    r.MemValue = memory;
+    WriteTapeLine(r.CurValue, TapeOpOf(op));
+    ShowResult(r.CurValue);
 }
 
 void Calculator::ClearAllRegisters() {
-    CalcState& s = m_state;
     ClearEntry();
-    s.CurValue = 0;
-    s.ShownValue = 0;
-    s.TotalValue = 0;
-    s.MulDivValue = 0;
-    s.PendingOp = ArithmeticCode::Operand;
-    s.ItemCount = 0;
-    s.ErrorState = false;
+    // Clear All keeps the memory and nothing else.
+    m_state.registers = Registers{.MemValue = m_state.registers.MemValue};
+    m_state.ErrorState = false;
     WriteTapeLine(0, TapeOpClearAll);
-    ShowMemoryLabel(s.MemValue);
+    ShowMemoryLabel(m_state.registers.MemValue);
 }
 
 void Calculator::MemoryClear() {
-    m_state.MemValue = 0;
+    m_state.registers.MemValue = 0;
     WriteTapeLine(0, TapeOpMemoryClear);
     m_ports.display.SetMemoryLabel("0" + m_separators.decimal + " ");
 }

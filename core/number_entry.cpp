@@ -70,8 +70,8 @@ void Calculator::cmd_Input(std::string_view InputSTR, bool INSMode) {
     }
     m_state.EntryText = std::move(candidate);
     m_state.EntryPushed = pushed;
-    m_state.CurValue = *value;
-    m_state.ShownValue = *value;
+    m_state.registers.CurValue = *value;
+    m_state.registers.ShownValue = *value;
 }
 
 // A pushed amount is shown at face value in every mode, so that the display always shows

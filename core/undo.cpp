@@ -27,15 +27,15 @@ void Calculator::UndoLast() {
     SetUndoAvailable(false);
     CalcState& s = m_state;
     const Snapshot& snapshot = s.UndoSnapshot;
-    ForEachSnapshotRegister(s, snapshot, [](auto& value, const auto& kept) { value = kept; });
+    s.registers = snapshot.registers;
     const bool restored = RunUndoStep([&] {
                               m_ports.tape.SetCurrentLine(snapshot.TapeLineCount);
                               m_ports.tape.Redraw();
                           }) &&
                           RunUndoStep([&] { ResetEntry(); }) &&
                           RunUndoStep([&] { ShowCounterLabel(); }) &&
-                          RunUndoStep([&] { ShowMemoryLabel(s.MemValue); }) &&
-                          RunUndoStep([&] { ShowResult(s.CurValue); });
+                          RunUndoStep([&] { ShowMemoryLabel(s.registers.MemValue); }) &&
+                          RunUndoStep([&] { ShowResult(s.registers.CurValue); });
     if (restored) {
         s.ErrorState = false;
     }

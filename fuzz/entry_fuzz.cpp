@@ -40,11 +40,12 @@ std::string KeyText(FuzzedDataProvider& data, const LocaleSeparators& locale) {
 // The display shows the entry's value to the decimals it shows.
 void CheckShownEntry(const HeadlessSession& session, const LocaleSeparators& locale) {
     const CalcState& state = session.State();
-    Require(Same(state.CurValue, state.ShownValue), "entry: CurValue equals ShownValue");
+    Require(Same(state.registers.CurValue, state.registers.ShownValue),
+            "entry: CurValue equals ShownValue");
     Require(session.Display().ink == Ink::Black, "entry: drawn in black");
     const auto shown = ReadShownNumber(session.Display().displayText, locale);
     Require(shown.has_value(), "entry: display shows a number, its separator and a blank");
-    Require(ReadsBackAs(shown->value, state.CurValue, shown->decimals),
+    Require(ReadsBackAs(shown->value, state.registers.CurValue, shown->decimals),
             "entry: display reads back as the entry's value");
 }
 

@@ -60,7 +60,7 @@ void PushAmount(HeadlessSession& session, std::uint32_t wParam, std::uint32_t lP
     const std::string plain = PlainAmount(amount, ".");
     double expected = 0;
     std::from_chars(plain.data(), plain.data() + plain.size(), expected);
-    Require(Same(state.CurValue, expected) && Same(state.ShownValue, expected),
+    Require(Same(state.registers.CurValue, expected) && Same(state.registers.ShownValue, expected),
             "message: the amount is taken at face value in every mode");
 }
 

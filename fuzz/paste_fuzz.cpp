@@ -36,13 +36,13 @@ std::string NumberLikeText(FuzzedDataProvider& data, const LocaleSeparators& loc
 void CheckTakenValue(HeadlessSession& session, const SessionObservation& before, double pasted,
                      const LocaleSeparators& locale) {
     const CalcState& state = session.State();
-    Require(Same(state.CurValue, pasted) && Same(state.ShownValue, pasted),
+    Require(Same(state.registers.CurValue, pasted) && Same(state.registers.ShownValue, pasted),
             "paste: the value read becomes CurValue and ShownValue");
     Require(state.EntryText == "0", "paste: the next digit starts a new entry");
     Require(session.Tape().CurrentLine() == before.tapeLines, "paste: no tape line");
-    Require(Same(state.TotalValue, before.state.TotalValue) &&
-                state.ItemCount == before.state.ItemCount &&
-                state.PendingOp == before.state.PendingOp,
+    Require(Same(state.registers.TotalValue, before.state.registers.TotalValue) &&
+                state.registers.ItemCount == before.state.registers.ItemCount &&
+                state.registers.PendingOp == before.state.registers.PendingOp,
             "paste: the calculation in progress stays");
     session.EndBlink();
     Require(session.Display().ink == (pasted < 0 ? Ink::Red : Ink::Black),

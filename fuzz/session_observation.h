@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/calc_state.h"
 #include "core/utf8.h"
@@ -31,25 +32,39 @@ inline SessionObservation Observe(const HeadlessSession& session) {
             display.undoAvailable,   session.Tape().CurrentLine()};
 }
 
-// Bit for bit, so that a NaN held before must still be the same NaN.
-inline bool Same(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+// Values are compared bit for bit, so that a NaN held before must still be the same NaN.
+inline std::uint64_t Bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
 }
 
-inline bool SameSnapshot(const Snapshot& a, const Snapshot& b) {
-    return Same(a.CurValue, b.CurValue) && Same(a.ShownValue, b.ShownValue) &&
-           Same(a.TotalValue, b.TotalValue) && Same(a.MulDivValue, b.MulDivValue) &&
-           a.ItemCount == b.ItemCount && a.PendingOp == b.PendingOp &&
-           Same(a.MemValue, b.MemValue) && a.TapeLineCount == b.TapeLineCount;
+inline std::uint64_t Bits(std::int32_t value) {
+    return static_cast<std::uint32_t>(value);
+}
+
+inline std::uint64_t Bits(ArithmeticCode code) {
+    return static_cast<std::uint16_t>(ValueOf(code));
+}
+
+inline bool Same(double a, double b) {
+    return Bits(a) == Bits(b);
+}
+
+inline std::vector<std::uint64_t> RegisterBits(const Registers& r) {
+    std::vector<std::uint64_t> bits;
+    ForEachRegister(r, [&bits](std::string_view, auto value) { bits.push_back(Bits(value)); });
+    return bits;
+}
+
+inline bool SameRegisters(const Registers& a, const Registers& b) {
+    return RegisterBits(a) == RegisterBits(b);
 }
 
 inline bool SameState(const CalcState& a, const CalcState& b) {
     return a.EntryText == b.EntryText && a.EntryPushed == b.EntryPushed &&
-           Same(a.CurValue, b.CurValue) && Same(a.ShownValue, b.ShownValue) &&
-           Same(a.TotalValue, b.TotalValue) && Same(a.MulDivValue, b.MulDivValue) &&
-           a.ItemCount == b.ItemCount && a.PendingOp == b.PendingOp &&
-           Same(a.MemValue, b.MemValue) && a.ErrorState == b.ErrorState &&
-           a.DisplayText == b.DisplayText && SameSnapshot(a.UndoSnapshot, b.UndoSnapshot);
+           SameRegisters(a.registers, b.registers) && a.ErrorState == b.ErrorState &&
+           a.DisplayText == b.DisplayText &&
+           SameRegisters(a.UndoSnapshot.registers, b.UndoSnapshot.registers) &&
+           a.UndoSnapshot.TapeLineCount == b.UndoSnapshot.TapeLineCount;
 }
 
 inline bool Unchanged(const SessionObservation& a, const SessionObservation& b) {

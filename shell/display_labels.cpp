@@ -2,6 +2,7 @@
 
 #include "shell/layout/design.h"
 #include "shell/value_label.h"
+#include "tape/qt/to_qstring.h"
 
 namespace vantrel {
 
@@ -10,7 +11,7 @@ namespace {
 ValueLabel* CreateLabel(QWidget& parent, std::string_view name, const QString& toolTip,
                         const QString& accessibleName) {
     auto* label = new ValueLabel(&parent);
-    label->setObjectName(QString::fromUtf8(name.data(), name.size()));
+    label->setObjectName(ToQString(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setToolTip(toolTip);

@@ -17,6 +17,7 @@
 #include "shell/layout_widgets.h"
 #include "shell/main_mod.h"
 #include "shell/maker_details.h"
+#include "tape/qt/to_qstring.h"
 #include "vantrel_version.h"
 
 namespace vantrel {
@@ -27,16 +28,12 @@ const QColor kProductInk(0, 0, 128);
 const QColor kLinkInk(0, 0, 255);
 const QColor kLineColour(128, 128, 128);
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString EmailLinkText() {
-    return QStringLiteral("Contact Email: ") + Text(maker::kContactEmail);
+    return QStringLiteral("Contact Email: ") + ToQString(maker::kContactEmail);
 }
 
 QString WebsiteLinkText() {
-    return QStringLiteral("Website: ") + Text(maker::kWebAddress);
+    return QStringLiteral("Website: ") + ToQString(maker::kWebAddress);
 }
 
 QCursor HandCursor() {
@@ -77,16 +74,16 @@ LinkLabel* AddLink(QWidget& window, std::string_view name, const QString& text,
 
 PictureBox* AddLogo(QWidget& window, const QCursor& hand) {
     auto* logo = new PictureBox(&window, LogoPath());
-    logo->setObjectName(Text(kLogoName));
+    logo->setObjectName(ToQString(kLogoName));
     logo->setCursor(hand);
     logo->setAccessibleName(QStringLiteral("Vantrel logo"));
-    logo->setAccessibleDescription(QStringLiteral("Opens ") + Text(maker::kWebAddress));
+    logo->setAccessibleDescription(QStringLiteral("Opens ") + ToQString(maker::kWebAddress));
     return logo;
 }
 
 void AddSeparator(QWidget& window) {
     auto* line = new QFrame(&window);
-    line->setObjectName(Text(kAboutLineName));
+    line->setObjectName(ToQString(kAboutLineName));
     line->setAutoFillBackground(true);
     SetColour(*line, QPalette::Window, kLineColour);
 }
@@ -118,24 +115,26 @@ void FrmAbout::CreateControls() {
     const QCursor hand = HandCursor();
     connect(AddLogo(*this, hand), &PictureBox::clicked, this, &FrmAbout::Logo_Click);
 
-    AddLabel(*this, AboutLabelName(0), Text(maker::kProductName), kProductInk);
-    AddLabel(*this, AboutLabelName(1), QStringLiteral("Version ") + Text(kVersion), kProductInk);
-    AddLabel(*this, AboutLabelName(2), Text(maker::kProductLine), kProductInk);
+    AddLabel(*this, AboutLabelName(0), ToQString(maker::kProductName), kProductInk);
+    AddLabel(*this, AboutLabelName(1), QStringLiteral("Version ") + ToQString(kVersion),
+             kProductInk);
+    AddLabel(*this, AboutLabelName(2), ToQString(maker::kProductLine), kProductInk);
 
-    connect(AddLink(*this, kEmailLinkName, EmailLinkText(),
-                    QStringLiteral("Writes a new message to ") + Text(maker::kContactEmail), hand),
-            &LinkLabel::clicked, this, &FrmAbout::LEmail_Click);
+    connect(
+        AddLink(*this, kEmailLinkName, EmailLinkText(),
+                QStringLiteral("Writes a new message to ") + ToQString(maker::kContactEmail), hand),
+        &LinkLabel::clicked, this, &FrmAbout::LEmail_Click);
     connect(AddLink(*this, kWebsiteLinkName, WebsiteLinkText(),
-                    QStringLiteral("Opens ") + Text(maker::kWebAddress), hand),
+                    QStringLiteral("Opens ") + ToQString(maker::kWebAddress), hand),
             &LinkLabel::clicked, this, &FrmAbout::LWebsite_Click);
 
-    AddLabel(*this, AboutLabelName(5), Text(maker::kRightsNotice), Qt::black);
-    AddLabel(*this, AboutLabelName(6), Text(maker::kPostalAddress), Qt::black);
-    AddLabel(*this, AboutLabelName(7), Text(maker::kTelephones), Qt::black);
+    AddLabel(*this, AboutLabelName(5), ToQString(maker::kRightsNotice), Qt::black);
+    AddLabel(*this, AboutLabelName(6), ToQString(maker::kPostalAddress), Qt::black);
+    AddLabel(*this, AboutLabelName(7), ToQString(maker::kTelephones), Qt::black);
     AddSeparator(*this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(Text(kAboutOkName));
+    ok->setObjectName(ToQString(kAboutOkName));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FrmAbout::cmd_Ok_Click);
 }
@@ -149,11 +148,11 @@ void FrmAbout::cmd_Ok_Click() {
 }
 
 void FrmAbout::LEmail_Click() {
-    m_open(QUrl(QStringLiteral("mailto:") + Text(maker::kContactEmail)));
+    m_open(QUrl(QStringLiteral("mailto:") + ToQString(maker::kContactEmail)));
 }
 
 void FrmAbout::Logo_Click() {
-    m_open(QUrl(Text(maker::kWebAddress)));
+    m_open(QUrl(ToQString(maker::kWebAddress)));
 }
 
 void FrmAbout::LWebsite_Click() {

@@ -6,16 +6,9 @@
 #include "core/command_table.h"
 #include "resources/keys/key_faces.h"
 #include "shell/layout/design.h"
+#include "tape/qt/to_qstring.h"
 
 namespace vantrel {
-
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 Keypad::Keypad(QWidget& parent, std::function<void(CommandIndex)> theButton_Click) {
     for (const KeyDesign& key : KeypadDesign()) {
@@ -23,8 +16,8 @@ Keypad::Keypad(QWidget& parent, std::function<void(CommandIndex)> theButton_Clic
         auto* button = new KeypadButton(&parent);
         button->setObjectName(QString::fromStdString(KeyName(ValueOf(key.index))));
         button->SetFace(KeyFacePath(ValueOf(key.index)));
-        button->setToolTip(FromView(command.toolTip));
-        button->setAccessibleName(FromView(command.accessibleName));
+        button->setToolTip(ToQString(command.toolTip));
+        button->setAccessibleName(ToQString(command.accessibleName));
         QObject::connect(button, &KeypadButton::clicked,
                          [click = theButton_Click, index = key.index] { click(index); });
         m_theButton[static_cast<std::size_t>(ValueOf(key.index))] = button;

@@ -8,20 +8,17 @@
 
 #include "shell/layout/design.h"
 #include "shell/option_panel.h"
+#include "tape/qt/to_qstring.h"
 
 namespace vantrel {
 
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
 QFrame* CreatePanel(QWidget& parent) {
     auto* panel = new OptionPanel(&parent);
-    panel->setObjectName(FromView(kRoundPanelName));
+    panel->setObjectName(ToQString(kRoundPanelName));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setToolTip(FromView(kRoundPanelToolTip));
+    panel->setToolTip(ToQString(kRoundPanelToolTip));
     panel->setAccessibleName(QStringLiteral("Round or Input Option"));
     return panel;
 }
@@ -29,10 +26,10 @@ QFrame* CreatePanel(QWidget& parent) {
 // The caption above an option is its label: a screen reader hears the option's name from it,
 // not a bare "F", and knows which button it captions.
 QLabel* CreateLabel(QWidget& panel, const RoundOptDesign& design) {
-    auto* label = new OptionCaption(FromView(design.label), &panel);
+    auto* label = new OptionCaption(ToQString(design.label), &panel);
     label->setObjectName(QString::fromStdString(RoundLabelName(design.index)));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    label->setAccessibleName(FromView(design.accessibleName));
+    label->setAccessibleName(ToQString(design.accessibleName));
     return label;
 }
 
@@ -46,8 +43,8 @@ RoundOptPanel::RoundOptPanel(QWidget& parent, std::function<void(int)> RoundOpt_
         auto* option = new QRadioButton(panel);
         label->setBuddy(option);
         option->setObjectName(QString::fromStdString(RoundOptName(design.index)));
-        option->setToolTip(FromView(design.toolTip));
-        option->setAccessibleName(FromView(design.accessibleName));
+        option->setToolTip(ToQString(design.toolTip));
+        option->setAccessibleName(ToQString(design.accessibleName));
         option->setFocusPolicy(Qt::TabFocus);
         Connect(*option, design.index);
         m_RoundOpt[design.index] = option;

@@ -4,14 +4,11 @@
 #include <QString>
 
 #include "core/half_even.h"
+#include "tape/qt/to_qstring.h"
 #include "tape/tape_marks.h"
 
 namespace vantrel {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QColor kRedInk(255, 0, 0);
 

@@ -38,7 +38,8 @@ class QtTapeCanvas : public TapeCanvas {
     CanvasScale m_scale;
 };
 
-// h and c of a font on a device: the height and width of "W" in twips, rounded.
+// The row height and character cell of a font on a device: the height and width of "W" in
+// twips, rounded.
 TapeMetrics MeasureTapeMetrics(const QFont& font, QPaintDevice* device, double devicePerTwip);
 
 }  // namespace vantrel

@@ -10,7 +10,7 @@ namespace {
 constexpr int kColumnCells = 29;
 
 struct PaperRun {
-    TapeMetrics metrics;  // a and c of the printer font
+    TapeMetrics metrics;  // of the printer font
     double pageWidth = 0;
     double printableHeight = 0;
     int columnIndex = 0;

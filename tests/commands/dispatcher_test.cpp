@@ -5,15 +5,17 @@
 #include <vector>
 
 #include "tests/support/replay_harness.h"
+#include "tests/support/tape_marks.h"
 
 namespace vantrel::testing {
 namespace {
 
-const std::string kError = "k8 k16 k0 k19 ";
+const std::string kError = "k:Digit8 k:Divide k:Digit0 k:Total ";
 
 TEST(ErrorGate, RefusesAllButClearAllNewAndUndoWithTheBeep) {
     for (const char* key :
-         {"k5", "k12", "k11", "k13", "k15", "k19", "k23", "k24", "k26", "k27", "k28"}) {
+         {"k:Digit5", "k:Clear", "k:MemoryClear", "k:Backspace", "k:Add", "k:Total", "k:Copy",
+          "k:Paste", "k:DoubleZero", "k:DecimalPoint", "k:PrintTape"}) {
         const Replayed r = Replay(kError + key);
         EXPECT_EQ(r["beeps"], "1") << key;
         EXPECT_EQ(r["display"], "-Error- ") << key;
@@ -23,28 +25,28 @@ TEST(ErrorGate, RefusesAllButClearAllNewAndUndoWithTheBeep) {
 }
 
 TEST(ErrorGate, ClearAllNewAndUndoLeadOut) {
-    const Replayed clearAll = Replay(kError + "k10");
+    const Replayed clearAll = Replay(kError + "k:ClearAll");
     EXPECT_EQ(clearAll["error"], "False");
     EXPECT_EQ(clearAll["display"], "0. ");
-    EXPECT_EQ(clearAll.tape.back(), "0 True 0");
+    EXPECT_EQ(clearAll.tape.back(), Line(TapeOpClearAll, "0"));
 
-    const Replayed fresh = Replay(kError + "k29");
+    const Replayed fresh = Replay(kError + "k:New");
     EXPECT_EQ(fresh["error"], "False");
     EXPECT_TRUE(fresh.tape.empty());
 
-    EXPECT_EQ(Replay(kError + "k30")["error"], "False");
-    EXPECT_EQ(Replay(kError + "k10 k5")["entry"], "5");
+    EXPECT_EQ(Replay(kError + "k:Undo")["error"], "False");
+    EXPECT_EQ(Replay(kError + "k:ClearAll k:Digit5")["entry"], "5");
 }
 
 TEST(ErrorGate, IsNotInTheWayOfPushedOperations) {
     const Replayed r = Replay(kError + "op10 op2");
     EXPECT_EQ(r["beeps"], "0");
     EXPECT_EQ(r["error"], "False");
-    EXPECT_EQ(r.tape.back(), "2 True 0");
+    EXPECT_EQ(r.tape.back(), Line(TapeOpAdd, "0"));
 }
 
 TEST(New, ClearsTapeMemoryAndUndo) {
-    const Replayed r = Replay("k5 k22 k3 k15 k29");
+    const Replayed r = Replay("k:Digit5 k:MemoryAdd k:Digit3 k:Add k:New");
     EXPECT_TRUE(r.tape.empty());
     EXPECT_EQ(r["memvalue"], "0");
     EXPECT_EQ(r["memory"], "0. ");
@@ -54,14 +56,17 @@ TEST(New, ClearsTapeMemoryAndUndo) {
 }
 
 TEST(PrintTape, ReportsAnEmptyTapeOnly) {
-    EXPECT_EQ(Replay("k28")["messages"], "Nothing to print");
-    EXPECT_EQ(Replay("k28 k28")["messages"], "Nothing to print|Nothing to print");
-    EXPECT_EQ(Replay("k5 k15 k28")["messages"], "");
+    EXPECT_EQ(Replay("k:PrintTape")["messages"], "Nothing to print");
+    EXPECT_EQ(Replay("k:PrintTape k:PrintTape")["messages"], "Nothing to print|Nothing to print");
+    EXPECT_EQ(Replay("k:Digit5 k:Add k:PrintTape")["messages"], "");
 }
 
 TEST(Copy, PutsTheDisplayedNumberWithoutItsTrailingBlank) {
-    EXPECT_EQ(Replay("k1 k2 k3 k4 k27 k5 k14 k23", {"--mode", "2"})["clipboard"], "-1,234.50");
-    EXPECT_EQ(Replay("k1 k2 k3 k4 k23")["clipboard"], "1,234.");
+    EXPECT_EQ(
+        Replay("k:Digit1 k:Digit2 k:Digit3 k:Digit4 k:DecimalPoint k:Digit5 k:Subtract k:Copy",
+               {"--mode", "2"})["clipboard"],
+        "-1,234.50");
+    EXPECT_EQ(Replay("k:Digit1 k:Digit2 k:Digit3 k:Digit4 k:Copy")["clipboard"], "1,234.");
 }
 
 struct PasteCase {
@@ -80,7 +85,7 @@ class Paste : public ::testing::TestWithParam<PasteCase> {};
 TEST_P(Paste, TakesWholeNumbersOnly) {
     const PasteCase& c = GetParam();
     const std::string put = c.clipboard.empty() ? "" : "clip:" + c.clipboard + " ";
-    const Replayed r = Replay("k7 " + put + "k24", c.arguments);
+    const Replayed r = Replay("k:Digit7 " + put + "k:Paste", c.arguments);
     ASSERT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(r["cur"], c.cur);
     EXPECT_EQ(r["display"], c.display);
@@ -107,19 +112,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Paste, BackspaceAfterAPasteStartsFromZero) {
-    const Replayed r = Replay("clip:55 k24 k13");
+    const Replayed r = Replay("clip:55 k:Paste k:Backspace");
     EXPECT_EQ(r["cur"], "0");
     EXPECT_EQ(r["display"], "0. ");
 }
 
 TEST(Paste, PastedValueIsTheOperandOfTheNextOperation) {
-    const Replayed r = Replay("clip:2.5 k24 k15 k15");
-    EXPECT_EQ(r.tape, (std::vector<std::string>{"2 True 2.5", "2 True 2.5"}));
+    const Replayed r = Replay("clip:2.5 k:Paste k:Add k:Add");
+    EXPECT_EQ(r.tape, (std::vector<std::string>{Line(TapeOpAdd, "2.5"), Line(TapeOpAdd, "2.5")}));
     EXPECT_EQ(r["total"], "5");
 }
 
 TEST(DecimalPointKey, TypesTheLocaleSeparator) {
-    EXPECT_EQ(Replay("k1 k27 k5", {"--decimal", ",", "--group", "."})["entry"], "1,5");
+    EXPECT_EQ(
+        Replay("k:Digit1 k:DecimalPoint k:Digit5", {"--decimal", ",", "--group", "."})["entry"],
+        "1,5");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/support/replay_harness.h"
+#include "tests/support/tape_marks.h"
 
 namespace vantrel::testing {
 namespace {
@@ -16,11 +17,11 @@ TEST(KeyboardReplay, HeldKeyActsOnceUntilItIsReleased) {
 
 TEST(KeyboardReplay, PlusKeyAddsAndWithShiftAddsToMemory) {
     const Replayed add = Replay("kd52,0 ku52 kd187,0 ku187 kd13,0 ku13");
-    EXPECT_EQ(add.tape, (std::vector<std::string>{"2 True 4", "101 True 4"}));
+    EXPECT_EQ(add.tape, (std::vector<std::string>{Line(TapeOpAdd, "4"), Line(TotalCode(1), "4")}));
 
     const Replayed memory = Replay("kd52,0 ku52 kd187,1 ku187");
     EXPECT_EQ(memory["memvalue"], "4");
-    EXPECT_EQ(memory.tape, std::vector<std::string>{"6 True 4"});
+    EXPECT_EQ(memory.tape, std::vector<std::string>{Line(TapeOpMemoryAdd, "4")});
 }
 
 TEST(KeyboardReplay, ModifiersChooseTheTable) {
@@ -32,7 +33,8 @@ TEST(KeyboardReplay, ModifiersChooseTheTable) {
     EXPECT_EQ(Replay("kd65,2")["mode"], "5");
     EXPECT_EQ(Replay("kd49,1")["entry"], "0") << "Shift with a digit that is no sign";
     EXPECT_EQ(Replay("kd53,0 ku53 kd53,1").tape,
-              (std::vector<std::string>{"9 True 0", "8 True 5", "-2 True 0"}))
+              (std::vector<std::string>{Line(TapeOpPercent, "0"), Line(TapeOpEquals, "5"),
+                                        Line(TapeOpValue, "0")}))
         << "Shift+5 is Percent";
 }
 

@@ -31,13 +31,6 @@ struct StoredLine {
     bool operator==(const StoredLine&) const = default;
 };
 
-struct Registers {
-    double CurValue, ShownValue, TotalValue, MulDivValue, MemValue;
-    std::int32_t ItemCount;
-    ArithmeticCode PendingOp;
-    bool operator==(const Registers&) const = default;
-};
-
 // Everything a user or another program can read back after a step.
 struct Observed {
     Registers registers;
@@ -67,8 +60,7 @@ struct Observed {
 Observed Observe(HeadlessSession& session) {
     const CalcState& s = session.State();
     const RecordingDisplay& d = session.Display();
-    Observed o{{s.CurValue, s.ShownValue, s.TotalValue, s.MulDivValue, s.MemValue, s.ItemCount,
-                s.PendingOp},
+    Observed o{s.registers,
                s.EntryText,
                s.ErrorState,
                d.displayText,

@@ -9,13 +9,12 @@
 
 #include "core/calculator.h"
 #include "tests/support/replay_harness.h"
+#include "tests/support/tape_marks.h"
 #include "tools/headless/headless_ports.h"
 
 namespace vantrel::testing {
 namespace {
 
-// Keypad indices: 0-9 digits, 10 CA, 11 MC, 12 C, 13 Backspace, 14 -, 15 +, 16 /, 17 *, 18 %,
-// 19 Total, 20 MR, 21 M-, 22 M+, 23 Copy, 24 Paste, 26 "00", 27 point, 29 New, 30 Undo.
 struct OperationCase {
     const char* name;
     std::string keys;
@@ -41,137 +40,159 @@ TEST_P(Operations, WriteTheTapeAndShowTheResult) {
 INSTANTIATE_TEST_SUITE_P(
     Engine, Operations,
     ::testing::Values(
-        OperationCase{
-            "RepeatAddAddsTheOperandAgain", "k5 k15 k15", {"2 True 5", "2 True 5"}, "10. ", "2 "},
+        OperationCase{"RepeatAddAddsTheOperandAgain",
+                      "k:Digit5 k:Add k:Add",
+                      {Line(TapeOpAdd, "5"), Line(TapeOpAdd, "5")},
+                      "10. ",
+                      "2 "},
         OperationCase{"MultiplyAfterAddUsesTheRunningTotal",
-                      "k1 k0 k0 k15 k17 k3 k19",
-                      {"2 True 100", "4 True 100", "8 True 3", "-2 True 300"},
+                      "k:Digit1 k:Digit0 k:Digit0 k:Add k:Multiply k:Digit3 k:Total",
+                      {Line(TapeOpAdd, "100"), Line(TapeOpMultiply, "100"), Line(TapeOpEquals, "3"),
+                       Line(TapeOpValue, "300")},
                       "300. ",
                       "1 "},
         OperationCase{"PercentOfTheRunningTotal",
-                      "k2 k0 k0 k15 k1 k5 k18",
-                      {"2 True 200", "9 True 200", "8 True 15", "-2 True 30"},
+                      "k:Digit2 k:Digit0 k:Digit0 k:Add k:Digit1 k:Digit5 k:Percent",
+                      {Line(TapeOpAdd, "200"), Line(TapeOpPercent, "200"), Line(TapeOpEquals, "15"),
+                       Line(TapeOpValue, "30")},
                       "30. ",
                       "1 "},
-        OperationCase{"PercentAsTheRateOfAPendingMultiplication",
-                      "k2 k0 k0 k17 k1 k5 k18 k19",
-                      {"4 True 200", "8 True 0.15", "-2 True 30"},
-                      "30. ",
-                      "0 "},
-        OperationCase{"DivisionByZeroFails",
-                      "k8 k16 k0 k19",
-                      {"3 True 8", "8 True 0", "-1 False -Error-"},
-                      "-Error- ",
-                      "0 "},
-        OperationCase{"TotalWithoutItems", "k19", {"100 True 0"}, "0. ", "0 "},
-        OperationCase{"TotalCountsItsItemsAndClearsTheCount",
-                      "k4 k15 k6 k14 k19",
-                      {"2 True 4", "1 True 6", "102 False -2"},
-                      "-2. ",
-                      "0 "},
-        OperationCase{"AddRightAfterStartAddsZero", "k15", {"2 True 0"}, "0. ", "1 "},
+        OperationCase{
+            "PercentAsTheRateOfAPendingMultiplication",
+            "k:Digit2 k:Digit0 k:Digit0 k:Multiply k:Digit1 k:Digit5 k:Percent k:Total",
+            {Line(TapeOpMultiply, "200"), Line(TapeOpEquals, "0.15"), Line(TapeOpValue, "30")},
+            "30. ",
+            "0 "},
+        OperationCase{
+            "DivisionByZeroFails",
+            "k:Digit8 k:Divide k:Digit0 k:Total",
+            {Line(TapeOpDivide, "8"), Line(TapeOpEquals, "0"), RedLine(TapeOpError, "-Error-")},
+            "-Error- ",
+            "0 "},
+        OperationCase{"TotalWithoutItems", "k:Total", {Line(TotalCode(0), "0")}, "0. ", "0 "},
+        OperationCase{
+            "TotalCountsItsItemsAndClearsTheCount",
+            "k:Digit4 k:Add k:Digit6 k:Subtract k:Total",
+            {Line(TapeOpAdd, "4"), Line(TapeOpSubtract, "6"), RedLine(TotalCode(2), "-2")},
+            "-2. ",
+            "0 "},
+        OperationCase{"AddRightAfterStartAddsZero", "k:Add", {Line(TapeOpAdd, "0")}, "0. ", "1 "},
         OperationCase{"ClearOnlyDropsTheKeyedFactor",
-                      "k6 k17 k7 k12 k4 k19",
-                      {"4 True 6", "8 True 4", "-2 True 24"},
+                      "k:Digit6 k:Multiply k:Digit7 k:Clear k:Digit4 k:Total",
+                      {Line(TapeOpMultiply, "6"), Line(TapeOpEquals, "4"), Line(TapeOpValue, "24")},
                       "24. ",
                       "0 "},
-        OperationCase{"RecalledMemoryCompletesAPendingMultiplication",
-                      "k3 k22 k4 k17 k20 k19",
-                      {"6 True 3", "4 True 4", "7 True 3", "8 True 3", "-2 True 12"},
-                      "12. ",
-                      "0 "},
-        OperationCase{"MemoryAddCompletesAPendingDivision",
-                      "k9 k16 k4 k22",
-                      {"3 True 9", "8 True 4", "6 True 2.25"},
-                      "2.25 ",
-                      "0 "},
+        OperationCase{
+            "RecalledMemoryCompletesAPendingMultiplication",
+            "k:Digit3 k:MemoryAdd k:Digit4 k:Multiply k:MemoryRestore k:Total",
+            {Line(TapeOpMemoryAdd, "3"), Line(TapeOpMultiply, "4"), Line(TapeOpMemoryRecall, "3"),
+             Line(TapeOpEquals, "3"), Line(TapeOpValue, "12")},
+            "12. ",
+            "0 "},
+        OperationCase{
+            "MemoryAddCompletesAPendingDivision",
+            "k:Digit9 k:Divide k:Digit4 k:MemoryAdd",
+            {Line(TapeOpDivide, "9"), Line(TapeOpEquals, "4"), Line(TapeOpMemoryAdd, "2.25")},
+            "2.25 ",
+            "0 "},
         OperationCase{"ItemCompletingAProductAddsTheProduct",
-                      "k1 k0 k15 k2 k17 k3 k15 k19",
-                      {"2 True 10", "4 True 2", "8 True 3", "2 True 6", "102 True 16"},
+                      "k:Digit1 k:Digit0 k:Add k:Digit2 k:Multiply k:Digit3 k:Add k:Total",
+                      {Line(TapeOpAdd, "10"), Line(TapeOpMultiply, "2"), Line(TapeOpEquals, "3"),
+                       Line(TapeOpAdd, "6"), Line(TotalCode(2), "16")},
                       "16. ",
                       "0 "},
         OperationCase{"ChainedProductStaysUnrounded",
-                      "k1 k16 k3 k17 k3 k19",
-                      {"3 True 1.00", "4 True 3.00", "8 True 3.00", "-2 True 1.00"},
+                      "k:Digit1 k:Divide k:Digit3 k:Multiply k:Digit3 k:Total",
+                      {Line(TapeOpDivide, "1.00"), Line(TapeOpMultiply, "3.00"),
+                       Line(TapeOpEquals, "3.00"), Line(TapeOpValue, "1.00")},
                       "1.00 ",
                       "0 ",
                       {"--mode", "2"}},
-        OperationCase{"TwoPlacesRoundsOneEighthToEven",
-                      "k1 k16 k8 k19",
-                      {"3 True 1.00", "8 True 8.00", "-2 True 0.12"},
-                      "0.12 ",
-                      "0 ",
-                      {"--mode", "2"}},
-        OperationCase{"TwoPlacesRoundsThreeEighthsToEven",
-                      "k3 k16 k8 k19",
-                      {"3 True 3.00", "8 True 8.00", "-2 True 0.38"},
-                      "0.38 ",
-                      "0 ",
-                      {"--mode", "2"}},
-        OperationCase{"DecimalAddOfTenthsIsExact",
-                      "k0 k27 k1 k15 k0 k27 k2 k15",
-                      {"2 True 0.1", "2 True 0.2"},
-                      "0.3 ",
-                      "2 "},
+        OperationCase{
+            "TwoPlacesRoundsOneEighthToEven",
+            "k:Digit1 k:Divide k:Digit8 k:Total",
+            {Line(TapeOpDivide, "1.00"), Line(TapeOpEquals, "8.00"), Line(TapeOpValue, "0.12")},
+            "0.12 ",
+            "0 ",
+            {"--mode", "2"}},
+        OperationCase{
+            "TwoPlacesRoundsThreeEighthsToEven",
+            "k:Digit3 k:Divide k:Digit8 k:Total",
+            {Line(TapeOpDivide, "3.00"), Line(TapeOpEquals, "8.00"), Line(TapeOpValue, "0.38")},
+            "0.38 ",
+            "0 ",
+            {"--mode", "2"}},
+        OperationCase{
+            "DecimalAddOfTenthsIsExact",
+            "k:Digit0 k:DecimalPoint k:Digit1 k:Add k:Digit0 k:DecimalPoint k:Digit2 k:Add",
+            {Line(TapeOpAdd, "0.1"), Line(TapeOpAdd, "0.2")},
+            "0.3 ",
+            "2 "},
         OperationCase{"CommaLocaleGroupsWithPoints",
-                      "k1 k2 k3 k4 k27 k5 k15 k15",
-                      {"2 True 1.234,5", "2 True 1.234,5"},
+                      "k:Digit1 k:Digit2 k:Digit3 k:Digit4 k:DecimalPoint k:Digit5 k:Add k:Add",
+                      {Line(TapeOpAdd, "1.234,5"), Line(TapeOpAdd, "1.234,5")},
                       "2.469, ",
                       "2 ",
                       {"--decimal", ",", "--group", "."}},
-        OperationCase{"IntegerModeRoundsItemsHalfToEven",
-                      "k2 k27 k5 k15 k3 k27 k5 k15",
-                      {"2 True 2", "2 True 4"},
-                      "6. ",
-                      "2 ",
-                      {"--mode", "0"}}),
+        OperationCase{
+            "IntegerModeRoundsItemsHalfToEven",
+            "k:Digit2 k:DecimalPoint k:Digit5 k:Add k:Digit3 k:DecimalPoint k:Digit5 k:Add",
+            {Line(TapeOpAdd, "2"), Line(TapeOpAdd, "4")},
+            "6. ",
+            "2 ",
+            {"--mode", "0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Engine, PercentThenAddAddsThePercentageToTheTotal) {
-    const Replayed r = Replay("k2 k0 k0 k15 k1 k5 k18 k15");
+    const Replayed r = Replay("k:Digit2 k:Digit0 k:Digit0 k:Add k:Digit1 k:Digit5 k:Percent k:Add");
     EXPECT_EQ(r["total"], "230");
     EXPECT_EQ(r["counter"], "2 ");
 }
 
 TEST(Engine, ProductKeepsTheRunningTotalApart) {
-    const Replayed r = Replay("k1 k0 k0 k15 k17 k3 k19");
+    const Replayed r = Replay("k:Digit1 k:Digit0 k:Digit0 k:Add k:Multiply k:Digit3 k:Total");
     EXPECT_EQ(r["total"], "100");
     EXPECT_EQ(r["items"], "1");
     EXPECT_EQ(r["pending"], "0");
 }
 
 TEST(Engine, NegativeResultIsShownInRed) {
-    const Replayed r = Replay("k5 k14");
+    const Replayed r = Replay("k:Digit5 k:Subtract");
     EXPECT_EQ(r["display"], "-5. ");
     EXPECT_EQ(r["color"], "red");
-    EXPECT_EQ(r.tape, std::vector<std::string>{"1 True 5"});
+    EXPECT_EQ(r.tape, std::vector<std::string>{Line(TapeOpSubtract, "5")});
 }
 
 TEST(Engine, MemoryOperationsKeepTheirLabelAndClearAllKeepsTheMemory) {
-    const Replayed kept = Replay("k5 k15 k3 k15 k22 k10");
+    const Replayed kept = Replay("k:Digit5 k:Add k:Digit3 k:Add k:MemoryAdd k:ClearAll");
     EXPECT_EQ(kept["memvalue"], "8") << "Memory Add right after Add stores the running total";
     EXPECT_EQ(kept["memory"], "8. ");
-    EXPECT_EQ(kept.tape.back(), "0 True 0");
+    EXPECT_EQ(kept.tape.back(), Line(TapeOpClearAll, "0"));
     EXPECT_EQ(kept["total"], "0");
 
-    const Replayed cleared = Replay("k5 k22 k1 k2 k27 k5 k21 k11");
+    const Replayed cleared = Replay(
+        "k:Digit5 k:MemoryAdd k:Digit1 k:Digit2 k:DecimalPoint k:Digit5 k:MemorySubtract "
+        "k:MemoryClear");
     EXPECT_EQ(cleared["memory"], "0. ");
     EXPECT_EQ(cleared["memvalue"], "0");
-    EXPECT_EQ(cleared.tape, (std::vector<std::string>{"6 True 5", "5 True 12.5", "10 True 0"}));
+    EXPECT_EQ(cleared.tape, (std::vector<std::string>{Line(TapeOpMemoryAdd, "5"),
+                                                      Line(TapeOpMemorySubtract, "12.5"),
+                                                      Line(TapeOpMemoryClear, "0")}));
 
-    const Replayed negative = Replay("k5 k21");
+    const Replayed negative = Replay("k:Digit5 k:MemorySubtract");
     EXPECT_EQ(negative["memory"], "-5. ");
 }
 
 TEST(Engine, MemoryLabelIgnoresTheFixedDecimalsOfTheMode) {
-    const Replayed r = Replay("k1 k2 k27 k5 k22", {"--mode", "2"});
+    const Replayed r =
+        Replay("k:Digit1 k:Digit2 k:DecimalPoint k:Digit5 k:MemoryAdd", {"--mode", "2"});
     EXPECT_EQ(r["memory"], "12.5 ");
     EXPECT_EQ(r["display"], "12.50 ");
 }
 
 TEST(Engine, OperationIndexOutsideTheTableOnlyClosesAndTakesASnapshot) {
     for (const char* op : {"op0", "op13", "op-32768", "op32767"}) {
-        const Replayed r = Replay(std::string("k5 ") + op);
+        const Replayed r = Replay(std::string("k:Digit5 ") + op);
         EXPECT_TRUE(r.tape.empty()) << op;
         EXPECT_EQ(r["entry"], "0") << op;
         EXPECT_EQ(r["cur"], "5") << op;
@@ -181,11 +202,12 @@ TEST(Engine, OperationIndexOutsideTheTableOnlyClosesAndTakesASnapshot) {
 }
 
 TEST(Engine, UnroundedChainValueShowsUpToFifteenDigits) {
-    EXPECT_EQ(Replay("k1 k16 k3 k17", {"--mode", "2"})["display"], "0.33333333333333 ");
+    EXPECT_EQ(Replay("k:Digit1 k:Divide k:Digit3 k:Multiply", {"--mode", "2"})["display"],
+              "0.33333333333333 ");
 }
 
 TEST(Engine, FailureSkipsTheClosingStepsAndKeepsChangedRegisters) {
-    const Replayed r = Replay("k8 k16 k0 k27 k0 k19");
+    const Replayed r = Replay("k:Digit8 k:Divide k:Digit0 k:DecimalPoint k:Digit0 k:Total");
     EXPECT_EQ(r["error"], "True");
     EXPECT_EQ(r["entry"], "0.0") << "the keyed divisor is still the entry";
     EXPECT_EQ(r["pending"], "3");
@@ -193,24 +215,24 @@ TEST(Engine, FailureSkipsTheClosingStepsAndKeepsChangedRegisters) {
 }
 
 TEST(Engine, ResultBeyondTheFifteenDigitsOfTheDisplayFails) {
-    const std::string fifteenNines = Repeat("k9", 15);
-    const Replayed shown = Replay(fifteenNines + "k15");
+    const std::string fifteenNines = Repeat("k:Digit9", 15);
+    const Replayed shown = Replay(fifteenNines + "k:Add");
     EXPECT_EQ(shown["error"], "False");
     EXPECT_EQ(shown["display"], "999,999,999,999,999. ");
 
-    const Replayed r = Replay(fifteenNines + "k15 k1 k15");
+    const Replayed r = Replay(fifteenNines + "k:Add k:Digit1 k:Add");
     EXPECT_EQ(r["error"], "True");
     EXPECT_EQ(r["display"], "-Error- ");
-    EXPECT_EQ(r.tape.back(), "-1 False -Error-");
+    EXPECT_EQ(r.tape.back(), RedLine(TapeOpError, "-Error-"));
     EXPECT_EQ(r["counter"], "1 ") << "the closing steps did not run";
 }
 
 TEST(Engine, AddBeyondTheDecimalRangeFails) {
-    const std::string fifteenNines = Repeat("k9", 15);
+    const std::string fifteenNines = Repeat("k:Digit9", 15);
     // The failed product leaves 1e30 in the operand; a pushed Add then meets the decimal limit.
-    const Replayed r = Replay(fifteenNines + "k17 " + fifteenNines + "k19 op2");
+    const Replayed r = Replay(fifteenNines + "k:Multiply " + fifteenNines + "k:Total op2");
     EXPECT_EQ(r["error"], "True");
-    EXPECT_EQ(r.tape.back(), "-1 False -Error-");
+    EXPECT_EQ(r.tape.back(), RedLine(TapeOpError, "-Error-"));
     EXPECT_EQ(r["total"], "0");
 }
 
@@ -218,11 +240,11 @@ TEST(Engine, TotalOfMoreItemsThanALineCodeHoldsFails) {
     const std::string keys = Repeat("op2", 32'667);
     const Replayed largest = Replay(keys + "op6");
     EXPECT_EQ(largest["error"], "False");
-    EXPECT_EQ(largest.tape.back(), "32767 True 0");
+    EXPECT_EQ(largest.tape.back(), Line(TotalCode(32667), "0"));
 
     const Replayed tooMany = Replay(keys + "op2 op6");
     EXPECT_EQ(tooMany["error"], "True");
-    EXPECT_EQ(tooMany.tape.back(), "-1 False -Error-");
+    EXPECT_EQ(tooMany.tape.back(), RedLine(TapeOpError, "-Error-"));
     EXPECT_EQ(tooMany["items"], "32668");
 }
 
@@ -230,7 +252,7 @@ TEST(Engine, ColumnOfTenThousandCentsTotalsExactly) {
     const Replayed r = Replay(Repeat("in100,0 op2", 10'000) + "op6", {"--mode", "2"});
     EXPECT_EQ(r["display"], "100.00 ");
     EXPECT_EQ(r["cur"], "100");
-    EXPECT_EQ(r.tape.back(), "10100 True 100.00");
+    EXPECT_EQ(r.tape.back(), Line(TotalCode(10000), "100.00"));
 }
 
 // A tape that meets every line it is given with `refuse`.

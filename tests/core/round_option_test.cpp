@@ -34,7 +34,7 @@ TEST_F(RoundOption, ClickSelectsTheButtonAndRedrawsTheEntry) {
     EXPECT_EQ(display.displayText, "7. ");
     calculator.RoundOpt_Click(5);
     EXPECT_EQ(display.displayText, "0.07 ");
-    EXPECT_EQ(calculator.State().CurValue, 7) << "a redraw changes no value";
+    EXPECT_EQ(calculator.State().registers.CurValue, 7) << "a redraw changes no value";
 }
 
 TEST_F(RoundOption, StartUpShowsTheLabelsAndLeavesTheEntryToTheFirstClick) {

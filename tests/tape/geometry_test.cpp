@@ -62,7 +62,7 @@ TEST(TapeGeometry, RowsAndATotalLineFollowTheWorkedExample) {
 
 TEST(TapeGeometry, TotalCountIsTheCodeLessTheBaseAndTheNextLineMovesOneAndAHalfRows) {
     const std::vector<std::pair<TapeOp, std::string>> cases = {
-        {TapeOpTotalBase, "0"}, {TotalCode(5), "5"}, {TotalCode(1234), "1234"}};
+        {TotalCode(0), "0"}, {TotalCode(5), "5"}, {TotalCode(1234), "1234"}};
     for (const auto& [op, count] : cases) {
         Drawn drawn;
         for (int i = 0; i < 4; ++i) {
@@ -97,7 +97,7 @@ TEST(TapeGeometry, OperatorLineRepeatingThePlainValueSharesItsRow) {
         drawn.Line("1,500.00", TapeOpValue);
         drawn.Line("1,500.00", c.op);
         const std::int64_t rows = c.sharesRow ? 1 : 2;
-        if (c.op < TapeOpTotalBase) {
+        if (!IsTotalLine(c.op)) {
             EXPECT_EQ(drawn.cursor.NextY, 60 + rows * 60) << LineCode(c.op);
         }
         // A shared row shows the amount once, with the operator's mark.

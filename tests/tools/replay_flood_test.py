@@ -17,7 +17,7 @@ import random_tokens  # noqa: E402
 REPORT_ITEMS = ["display", "color", "memory", "counter", "entry", "error", "undo", "mode",
                 "beeps", "clipboard", "messages", "cur", "shown", "total", "muldiv", "memvalue",
                 "items", "pending"]
-NEW_TOKENS = {"k29"} | {f"kd78,{mask}" for mask in range(8)}
+NEW_TOKENS = {"k29", "k:New"} | {f"kd78,{mask}" for mask in range(8)}
 
 
 def replay(program, tokens):

@@ -10,10 +10,18 @@ std::string_view Bool(bool value) {
     return value ? "True" : "False";
 }
 
-std::string Double(double value) {
+std::string Text(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
+}
+
+std::string Text(std::int32_t value) {
+    return std::to_string(value);
+}
+
+std::string Text(ArithmeticCode code) {
+    return std::to_string(ValueOf(code));
 }
 
 void Item(std::ostream& out, std::string_view name, std::string_view value) {
@@ -63,13 +71,8 @@ void HeadlessSession::WriteReport(std::ostream& out) const {
     Item(out, "beeps", std::to_string(m_tones.beeps));
     Item(out, "clipboard", m_clipboard.text.value_or(""));
     Item(out, "messages", messages);
-    Item(out, "cur", Double(s.CurValue));
-    Item(out, "shown", Double(s.ShownValue));
-    Item(out, "total", Double(s.TotalValue));
-    Item(out, "muldiv", Double(s.MulDivValue));
-    Item(out, "memvalue", Double(s.MemValue));
-    Item(out, "items", std::to_string(s.ItemCount));
-    Item(out, "pending", std::to_string(ValueOf(s.PendingOp)));
+    ForEachRegister(s.registers,
+                    [&out](std::string_view name, auto value) { Item(out, name, Text(value)); });
 }
 
 }  // namespace vantrel

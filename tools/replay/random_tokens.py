@@ -20,6 +20,14 @@ KEY_CODES = list(range(48, 58)) + list(range(96, 112)) + [
     8, 13, 16, 17, 18, 27, 32, 33, 34, 46, 65, 67, 70, 78, 80, 86, 90, 187, 189, 190, 191, 192,
     0, 255, 65535]
 
+# The keypad's commands by index, as the named form "k:Add" writes them.
+COMMAND_NAMES = [f"Digit{digit}" for digit in range(10)] + [
+    "ClearAll", "MemoryClear", "Clear", "Backspace", "Subtract", "Add", "Divide", "Multiply",
+    "Percent", "Total", "MemoryRestore", "MemorySubtract", "MemoryAdd", "Copy", "Paste",
+    "ShowHideTape", "DoubleZero", "DecimalPoint", "PrintTape", "New", "Undo"]
+ROUND_MODE_NAMES = ["Integer", "OnePlace", "TwoPlaces", "ThreePlaces", "FourPlaces", "AutoAdd2",
+                    "FloatingPoint"]
+
 CLIPBOARD_TEXTS = [
     "12", " 1,250.75 ", "-3.5", "1e3", "0,5", "1.234,56", "abc", "", "inf", "nan", "0x10",
     "99999999999999999999", "1,23", "+7", "--1", "\u20ac5", "12\u202f345", "0.000000001",
@@ -39,19 +47,29 @@ def amount_halves(rng):
     return value & 0xFFFFFFFF, value >> 32
 
 
+def key(rng, index):
+    """A keypad click, now and then by the command's name rather than its number."""
+    return f"k:{COMMAND_NAMES[index]}" if rng.random() < 0.2 else f"k{index}"
+
+
 def token(rng):
     roll = rng.random()
     if roll < 0.35:
-        return f"k{rng.randint(0, 9)}"
+        return key(rng, rng.randint(0, 9))
     if roll < 0.60:
-        return f"k{rng.choice([10, 11, 12, 13, 14, 15, 15, 15, 16, 17, 18, 19, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 30])}"
-    if roll < 0.68:
+        return key(rng, rng.choice([10, 11, 12, 13, 14, 15, 15, 15, 16, 17, 18, 19, 19, 20, 21,
+                                    22, 23, 24, 25, 26, 27, 28, 29, 30, 30]))
+    if roll < 0.66:
         return f"op{rng.choice(list(range(0, 14)) + [-1, -32768, 32767])}"
+    if roll < 0.68:
+        return f"op:{rng.choice(COMMAND_NAMES[10:13] + COMMAND_NAMES[14:23])}"
     if roll < 0.76:
         low, high = amount_halves(rng)
         return f"in{low},{high}"
-    if roll < 0.81:
+    if roll < 0.80:
         return f"mode{rng.randint(0, 6)}"
+    if roll < 0.81:
+        return f"mode:{rng.choice(ROUND_MODE_NAMES)}"
     if roll < 0.85:
         text = rng.choice(CLIPBOARD_TEXTS)
         return "clip:" + urllib.parse.quote(text, safe="")
