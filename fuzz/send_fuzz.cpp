@@ -22,7 +22,7 @@ constexpr std::size_t kMaxArguments = 4;
 constexpr __int128 kScale = 10'000;
 constexpr __int128 kInt64Min = -(__int128{1} << 63);
 constexpr __int128 kInt64Max = (__int128{1} << 63) - 1;
-constexpr __int128 kWordMax = (__int128{1} << 32) - 1;
+constexpr __int128 kHalfMax = (__int128{1} << 32) - 1;
 // Beyond every range checked here, so that a long digit string cannot overflow 128 bits.
 constexpr __int128 kSaturated = __int128{1} << 100;
 
@@ -99,12 +99,12 @@ std::optional<std::pair<bool, __int128>> ExpectedInteger(std::string_view text, 
     return std::pair{negative, DigitsValue(digits, hex ? 16 : 10)};
 }
 
-Expected ExpectedWord(std::string_view text) {
+Expected ExpectedHalf(std::string_view text) {
     const auto number = ExpectedInteger(text, false);
     if (!number) {
         return {ExitCode::BadAmount};
     }
-    return number->second > kWordMax ? Expected{ExitCode::OutOfRange}
+    return number->second > kHalfMax ? Expected{ExitCode::OutOfRange}
                                      : Expected{ExitCode::Ok, number->second};
 }
 
@@ -124,11 +124,11 @@ Expected ExpectedOperation(std::string_view text) {
         return {ExitCode::UnknownOperation};
     }
     const auto [negative, magnitude] = *number;
-    if (magnitude > (negative ? (__int128{1} << 31) : kWordMax)) {
+    if (magnitude > (negative ? (__int128{1} << 31) : kHalfMax)) {
         return {ExitCode::OutOfRange};
     }
-    // The word sent: a negative number in two's complement over 32 bits.
-    return {ExitCode::Ok, negative ? ((kWordMax + 1) - magnitude) & kWordMax : magnitude};
+    // The half sent: a negative number in two's complement over 32 bits.
+    return {ExitCode::Ok, negative ? ((kHalfMax + 1) - magnitude) & kHalfMax : magnitude};
 }
 
 template <typename Value>
@@ -155,7 +155,7 @@ void CheckWord(std::string_view word) {
                     halves.lParam == static_cast<std::uint32_t>(bits >> 32),
                 "send: the halves are the amount's low and high words");
     }
-    CheckParsed(ParseWord(word), ExpectedWord(word), word, "send: a word converts exactly");
+    CheckParsed(ParseHalf(word), ExpectedHalf(word), word, "send: a half converts exactly");
     CheckParsed(ParseOperation(word), ExpectedOperation(word), word,
                 "send: an operation converts exactly");
 }
@@ -170,18 +170,18 @@ void CheckArguments(const std::vector<std::string_view>& words) {
     }
     const SendRequest& request = std::get<SendRequest>(parsed);
     const std::string_view command = words.front();
-    if (request.command == Command::Input && command == "input") {
+    if (request.command == SendCommand::Input && command == "input") {
         const Expected amount = ExpectedAmount(words[1]);
         Require(amount.code == ExitCode::Ok, "send: input takes only a valid amount");
         const MessageHalves halves = SplitAmount(static_cast<std::int64_t>(amount.value));
         Require(request.halves.wParam == halves.wParam && request.halves.lParam == halves.lParam,
                 "send: input sends the amount's halves");
-    } else if (request.command == Command::Input) {
+    } else if (request.command == SendCommand::Input) {
         Require(command == "input-raw" && words.size() == 3, "send: input-raw takes two words");
-        Require(request.halves.wParam == ExpectedWord(words[1]).value &&
-                    request.halves.lParam == ExpectedWord(words[2]).value,
+        Require(request.halves.wParam == ExpectedHalf(words[1]).value &&
+                    request.halves.lParam == ExpectedHalf(words[2]).value,
                 "send: input-raw sends its two words");
-    } else if (request.command == Command::Operate) {
+    } else if (request.command == SendCommand::Operate) {
         Require(command == "operate" && words.size() == 2, "send: operate takes one word");
         Require(request.halves.wParam == ExpectedOperation(words[1]).value &&
                     request.halves.lParam == 0,

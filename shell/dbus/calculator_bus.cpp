@@ -4,7 +4,7 @@
 #include <QDBusMetaType>
 #include <optional>
 
-#include "shell/dbus/session_bus_address.h"
+#include "bus/session_bus_address.h"
 
 namespace vantrel {
 namespace {

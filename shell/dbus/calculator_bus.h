@@ -5,7 +5,7 @@
 #include <QMetaType>
 #include <QString>
 
-#include "shell/dbus/bus_names.h"
+#include "bus/bus_names.h"
 
 class QDBusArgument;
 

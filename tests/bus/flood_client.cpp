@@ -9,7 +9,7 @@
 #include <QDBusMessage>
 #include <cstdio>
 
-#include "shell/dbus/bus_names.h"
+#include "bus/bus_names.h"
 
 namespace {
 

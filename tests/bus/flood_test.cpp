@@ -9,8 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/gui/window_fixture.h"
-#include "tests/support/bus_client.h"
+#include "tests/bus/window_on_bus.h"
 
 namespace vantrel::testing {
 namespace {
@@ -100,20 +99,7 @@ std::optional<Owner> OwnerOf(const QString& text, int pairs) {
     return Owner{client, value % kClientStride};
 }
 
-class BusFlood : public WindowTest {
-  protected:
-    void SetUp() override {
-        if (!HaveSessionBus()) {
-            GTEST_FAIL() << kNeedsSessionBus;
-        }
-        WindowTest::SetUp();
-        const QStringList names = OwnProcessNames();
-        ASSERT_EQ(names.size(), 1) << "the window is not on the bus";
-        m_name = names.front();
-    }
-
-    QString m_name;
-};
+class BusFlood : public WindowOnBusTest {};
 
 TEST_F(BusFlood, FourProgramsLoseNoCallAndTypedKeysStillShow) {
     const int pairs = PairsPerClient();

@@ -11,8 +11,7 @@
 #include <optional>
 
 #include "core/vocabulary.h"
-#include "tests/gui/window_fixture.h"
-#include "tests/support/bus_client.h"
+#include "tests/bus/window_on_bus.h"
 
 namespace vantrel::testing {
 namespace {
@@ -27,25 +26,11 @@ int Answer(const QDBusMessage& reply) {
     return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toInt() : -1;
 }
 
-// A window on the session bus, reached through its own connection's unique name, so that
-// tests running side by side never reach each other's windows.
-class MessageInterface : public WindowTest {
+class MessageInterface : public WindowOnBusTest {
   protected:
-    void SetUp() override {
-        if (!HaveSessionBus()) {
-            GTEST_FAIL() << kNeedsSessionBus;
-        }
-        WindowTest::SetUp();
-        const QStringList names = OwnProcessNames();
-        ASSERT_EQ(names.size(), 1) << "the window is not on the bus";
-        m_name = names.front();
-    }
-
     QString DisplayText() const { return Property(m_name, "DisplayText").toString(); }
     bool ErrorState() const { return Property(m_name, "ErrorState").toBool(); }
     int TapeCount() const { return static_cast<int>(TapeLines(m_name).size()); }
-
-    QString m_name;
 };
 
 TEST_F(MessageInterface, PushedAmountsReplaceTheEntryAndReachTheTape) {
@@ -237,9 +222,7 @@ std::optional<QByteArray> Variable(const char* name) {
 class MessageInterfaceBusLookup : public WindowTest {
   protected:
     void SetUp() override {
-        if (!HaveSessionBus()) {
-            GTEST_FAIL() << kNeedsSessionBus;
-        }
+        ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
         ASSERT_TRUE(Client().isConnected());
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());

@@ -22,9 +22,7 @@ class BlankTexts : public WindowTexts {
 
 // The service on a connection of its own, over a tape far longer than any keyed one.
 TEST(CalculatorServiceTape, ATapeTooLongForOneMessageIsRefusedAndServingGoesOn) {
-    if (!HaveSessionBus()) {
-        GTEST_FAIL() << kNeedsSessionBus;
-    }
+    ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
     RecordingDisplay display;
     ManualTimer timer;
     vantrel::CountingTones tones;

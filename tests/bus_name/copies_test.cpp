@@ -34,9 +34,7 @@ std::unique_ptr<FrmMain> StartCopy() {
 }
 
 TEST(CalculatorCopies, TheNameGoesToTheFirstAndPassesToTheNextWhenItCloses) {
-    if (!HaveSessionBus()) {
-        GTEST_FAIL() << kNeedsSessionBus;
-    }
+    ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
     ASSERT_TRUE(Owner().isEmpty()) << "another calculator owns the name already";
     const QString name = QString::fromLatin1(kCalculatorService);
 

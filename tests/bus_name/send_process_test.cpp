@@ -36,9 +36,7 @@ bool NameOwned() {
 class SendToCalculator : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!HaveSessionBus()) {
-            GTEST_FAIL() << kNeedsSessionBus;
-        }
+        ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
         ASSERT_FALSE(NameOwned()) << "another calculator owns the name already";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -110,9 +108,7 @@ TEST_F(SendToCalculator, RefusalsSendNothingAndSayWhyInOneLine) {
 }
 
 TEST(SendWithoutCalculator, NoOwnerAndNoBusAreBothNoCalculatorRunning) {
-    if (!HaveSessionBus()) {
-        GTEST_FAIL() << kNeedsSessionBus;
-    }
+    ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
     ASSERT_FALSE(NameOwned()) << "another calculator owns the name already";
     const SendResult noOwner = RunSend({"read"});
     EXPECT_EQ(noOwner.status, 3);

@@ -96,21 +96,21 @@ TEST(SendArguments, CommandsAndTheirArgumentCounts) {
     const struct {
         Args arguments;
         ExitCode code;
-        Command command;
+        SendCommand command;
     } rows[] = {
-        {{"--help"}, ExitCode::Ok, Command::Help},
-        {{"--version"}, ExitCode::Ok, Command::Version},
-        {{"input", "-5"}, ExitCode::Ok, Command::Input},
-        {{"operate", "add"}, ExitCode::Ok, Command::Operate},
-        {{"tape"}, ExitCode::Ok, Command::Tape},
-        {{"tape", "--csv"}, ExitCode::Ok, Command::TapeCsv},
-        {{}, ExitCode::Usage, Command::Help},
-        {{"push", "5"}, ExitCode::Usage, Command::Help},
-        {{"input"}, ExitCode::Usage, Command::Help},
-        {{"tape", "--json"}, ExitCode::Usage, Command::Help},
-        {{"--help", "input"}, ExitCode::Usage, Command::Help},
-        {{"--version", "read"}, ExitCode::Usage, Command::Help},
-        {{"input-raw", "1", "-1"}, ExitCode::BadAmount, Command::Help},
+        {{"--help"}, ExitCode::Ok, SendCommand::Help},
+        {{"--version"}, ExitCode::Ok, SendCommand::Version},
+        {{"input", "-5"}, ExitCode::Ok, SendCommand::Input},
+        {{"operate", "add"}, ExitCode::Ok, SendCommand::Operate},
+        {{"tape"}, ExitCode::Ok, SendCommand::Tape},
+        {{"tape", "--csv"}, ExitCode::Ok, SendCommand::TapeCsv},
+        {{}, ExitCode::Usage, SendCommand::Help},
+        {{"push", "5"}, ExitCode::Usage, SendCommand::Help},
+        {{"input"}, ExitCode::Usage, SendCommand::Help},
+        {{"tape", "--json"}, ExitCode::Usage, SendCommand::Help},
+        {{"--help", "input"}, ExitCode::Usage, SendCommand::Help},
+        {{"--version", "read"}, ExitCode::Usage, SendCommand::Help},
+        {{"input-raw", "1", "-1"}, ExitCode::BadAmount, SendCommand::Help},
     };
     for (const auto& row : rows) {
         const auto parsed = ParseArguments(row.arguments);

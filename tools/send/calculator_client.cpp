@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/dbus/bus_names.h"
-#include "shell/dbus/session_bus_address.h"
+#include "bus/bus_names.h"
+#include "bus/session_bus_address.h"
 #include "tools/send/send_output.h"
 
 // The client talks to the bus through libdbus on this one thread: a call and its answer, then
@@ -197,7 +197,7 @@ std::variant<std::string, SendError> Read(DBusConnection& bus) {
     if (!ReadProperties(*std::get<Message>(reply), values)) {
         return UnexpectedAnswer();
     }
-    return ReadText(values);
+    return ReadBackText(values);
 }
 
 std::vector<TapeRow> TapeRows(DBusMessage& reply) {
@@ -241,19 +241,19 @@ std::variant<std::string, SendError> SendToCalculator(const SendRequest& request
     }
     DBusConnection& bus = **connection;
     switch (request.command) {
-        case Command::Input:
+        case SendCommand::Input:
             return Push(bus, "Tavrin_INPUT", request.halves);
-        case Command::Operate:
+        case SendCommand::Operate:
             return Push(bus, "Tavrin_OPERATE", request.halves);
-        case Command::Read:
+        case SendCommand::Read:
             return Read(bus);
-        case Command::Tape:
+        case SendCommand::Tape:
             return Tape(bus, false);
-        case Command::TapeCsv:
+        case SendCommand::TapeCsv:
             return Tape(bus, true);
-        case Command::Help:
+        case SendCommand::Help:
             return std::string(HelpText());
-        case Command::Version:
+        case SendCommand::Version:
             return VersionText();
     }
     return std::string();

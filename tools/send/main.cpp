@@ -27,10 +27,10 @@ int main(int argc, char* argv[]) {
         return Fail(*error);
     }
     const auto& request = std::get<vantrel::SendRequest>(parsed);
-    if (request.command == vantrel::Command::Help) {
+    if (request.command == vantrel::SendCommand::Help) {
         return Print(vantrel::HelpText());
     }
-    if (request.command == vantrel::Command::Version) {
+    if (request.command == vantrel::SendCommand::Version) {
         return Print(vantrel::VersionText());
     }
     const auto result = vantrel::SendToCalculator(request);

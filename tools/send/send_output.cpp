@@ -70,7 +70,7 @@ std::string CsvField(std::string_view text) {
 
 }  // namespace
 
-std::string ReadText(const ReadBack& values) {
+std::string ReadBackText(const ReadBack& values) {
     return "display\t" + values.display + "\nmemory\t" + values.memory + "\ncounter\t" +
            values.counter + "\nerror\t" + (values.error ? "True" : "False") + "\n";
 }

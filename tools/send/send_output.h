@@ -21,7 +21,7 @@ struct TapeRow {
 
 // One "name<TAB>value" line each for display, memory, counter and error (True or False),
 // the texts exactly as the labels hold them.
-std::string ReadText(const ReadBack& values);
+std::string ReadBackText(const ReadBack& values);
 
 // One line per tape line: the amount right-aligned to the widest one, then its mark; a total
 // adds its item count.

@@ -102,7 +102,7 @@ std::optional<std::uint32_t> OperationByName(std::string_view name) {
 }
 
 template <typename Value>
-std::variant<SendRequest, SendError> WithHalves(Command command,
+std::variant<SendRequest, SendError> WithHalves(SendCommand command,
                                                 const std::variant<Value, SendError>& parsed,
                                                 MessageHalves (*halves)(Value)) {
     if (const auto* error = std::get_if<SendError>(&parsed)) {
@@ -120,15 +120,15 @@ SendError UsageError(std::string message) {
 }
 
 std::variant<SendRequest, SendError> ParseInputRaw(std::span<const std::string_view> words) {
-    const auto low = ParseWord(words[0]);
+    const auto low = ParseHalf(words[0]);
     if (const auto* error = std::get_if<SendError>(&low)) {
         return *error;
     }
-    const auto high = ParseWord(words[1]);
+    const auto high = ParseHalf(words[1]);
     if (const auto* error = std::get_if<SendError>(&high)) {
         return *error;
     }
-    return SendRequest{Command::Input,
+    return SendRequest{SendCommand::Input,
                        {std::get<std::uint32_t>(low), std::get<std::uint32_t>(high)}};
 }
 
@@ -183,7 +183,7 @@ MessageHalves SplitAmount(std::int64_t scaled) {
     return {static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
 }
 
-std::variant<std::uint32_t, SendError> ParseWord(std::string_view text) {
+std::variant<std::uint32_t, SendError> ParseHalf(std::string_view text) {
     const std::optional<ScannedNumber> number = ScanInteger(text, false);
     if (!number) {
         return Error(ExitCode::BadAmount,
@@ -223,28 +223,28 @@ std::variant<SendRequest, SendError> ParseArguments(std::span<const std::string_
     const std::string_view command = arguments.front();
     const std::span<const std::string_view> rest = arguments.subspan(1);
     if ((command == "--help" || command == "-h") && rest.empty()) {
-        return SendRequest{Command::Help, {}};
+        return SendRequest{SendCommand::Help, {}};
     }
     if (command == "--version" && rest.empty()) {
-        return SendRequest{Command::Version, {}};
+        return SendRequest{SendCommand::Version, {}};
     }
     if (command == "input" && rest.size() == 1) {
-        return WithHalves(Command::Input, ParseScaledAmount(rest[0]), &SplitAmount);
+        return WithHalves(SendCommand::Input, ParseScaledAmount(rest[0]), &SplitAmount);
     }
     if (command == "input-raw" && rest.size() == 2) {
         return ParseInputRaw(rest);
     }
     if (command == "operate" && rest.size() == 1) {
-        return WithHalves(Command::Operate, ParseOperation(rest[0]), &OperationHalves);
+        return WithHalves(SendCommand::Operate, ParseOperation(rest[0]), &OperationHalves);
     }
     if (command == "read" && rest.empty()) {
-        return SendRequest{Command::Read, {}};
+        return SendRequest{SendCommand::Read, {}};
     }
     if (command == "tape" && rest.empty()) {
-        return SendRequest{Command::Tape, {}};
+        return SendRequest{SendCommand::Tape, {}};
     }
     if (command == "tape" && rest.size() == 1 && rest[0] == "--csv") {
-        return SendRequest{Command::TapeCsv, {}};
+        return SendRequest{SendCommand::TapeCsv, {}};
     }
     for (const std::string_view known : {"input", "input-raw", "operate", "read", "tape"}) {
         if (command == known) {

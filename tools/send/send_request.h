@@ -40,17 +40,17 @@ std::variant<std::int64_t, SendError> ParseScaledAmount(std::string_view text);
 // Two's complement over 64 bits, cut into the halves.
 MessageHalves SplitAmount(std::int64_t scaled);
 
-// An unsigned 32-bit number, decimal or 0x hexadecimal.
-std::variant<std::uint32_t, SendError> ParseWord(std::string_view text);
+// One half of a message: an unsigned 32-bit number, decimal or 0x hexadecimal.
+std::variant<std::uint32_t, SendError> ParseHalf(std::string_view text);
 
 // An operation name, or a number from -2147483648 to 4294967295 (decimal or 0x hex), as the
 // wParam it is sent in: negative numbers in two's complement.
 std::variant<std::uint32_t, SendError> ParseOperation(std::string_view text);
 
-enum class Command { Help, Version, Input, Operate, Read, Tape, TapeCsv };
+enum class SendCommand { Help, Version, Input, Operate, Read, Tape, TapeCsv };
 
 struct SendRequest {
-    Command command = Command::Help;
+    SendCommand command = SendCommand::Help;
     MessageHalves halves;
 };
 

@@ -1,4 +1,4 @@
-#include "shell/dbus/session_bus_address.h"
+#include "bus/session_bus_address.h"
 
 #include <cstdlib>
 #include <filesystem>
