@@ -38,10 +38,7 @@ class Session(OwnSession):
     def stop(self):
         """Ends every group, the calculator first and the display last; returns the groups
         that still have a member afterwards."""
-        for process in reversed(self.groups):
-            private_display.end_group(process)
-        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
-        self.groups.clear()
+        left = private_display.end_groups(self.groups)
         self.config.cleanup()
         return left
 

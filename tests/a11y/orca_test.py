@@ -167,10 +167,7 @@ class OrcaSession(OwnSession):
         time.sleep(1.5)
 
     def stop(self):
-        for process in reversed(self.groups):
-            private_display.end_group(process)
-        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
-        self.groups.clear()
+        left = private_display.end_groups(self.groups)
         if self.copier is not None:
             os.close(self.terminal[1])
             self.copier.join(5.0)

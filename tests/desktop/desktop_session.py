@@ -124,10 +124,7 @@ class Session(OwnSession):
 
     def stop(self):
         """Ends every group, newest first; returns the groups that still have a member."""
-        for process in reversed(self.groups):
-            private_display.end_group(process)
-        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
-        self.groups.clear()
+        left = private_display.end_groups(self.groups)
         self.config.cleanup()
         return left
 

@@ -138,10 +138,7 @@ class WaylandSession(OwnSession):
         return list(csv.DictReader(io.StringIO(out))) if status == 0 else []
 
     def stop(self):
-        for process in reversed(self.groups):
-            private_display.end_group(process)
-        left = [p.pid for p in self.groups if private_display.group_alive(p.pid)]
-        self.groups.clear()
+        left = private_display.end_groups(self.groups)
         shutil.rmtree(self.runtime, ignore_errors=True)
         self.own.cleanup()
         return left

@@ -61,6 +61,16 @@ def end_group(process, grace=5.0):
     process.wait()
 
 
+def end_groups(groups):
+    """Ends every group, newest first, and empties the list; returns the groups that still
+    have a member afterwards."""
+    for process in reversed(groups):
+        end_group(process)
+    left = [p.pid for p in groups if group_alive(p.pid)]
+    groups.clear()
+    return left
+
+
 def _display_up(number, server, seconds=10.0):
     """Whether the server took the number's lock and answers on it."""
     end = time.monotonic() + seconds
