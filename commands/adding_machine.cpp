@@ -7,12 +7,12 @@
 namespace vantrel {
 
 AddingMachine::AddingMachine(AddingMachinePorts ports, LocaleSeparators separators)
-    : m_window(ports.window),
-      m_clipboard(ports.clipboard),
+    : m_clipboard(ports.clipboard),
       m_tones(ports.tones),
       m_pinnedClipboard(ports.clipboard),
       m_calculator({ports.display, ports.timer, m_tones, ports.tape}, std::move(separators)),
-      m_dispatcher(m_calculator, ports.tape, m_pinnedClipboard, ports.window, m_tones) {}
+      m_dispatcher(m_calculator, ports.tape, m_pinnedClipboard, ports.window, m_tones),
+      m_keyboard(*this, ports.window) {}
 
 void AddingMachine::Start() {
     m_calculator.ShowEmptyMemory();

@@ -26,7 +26,7 @@ struct AddingMachinePorts {
 // The calculator with its two roads in, the dispatcher of the keypad and the keyboard mapping,
 // wired once for the window and for the headless session alike. Everything that can change
 // the calculator's state comes in through here, so here it is journalled, before it acts.
-class AddingMachine : private KeyboardTarget {
+class AddingMachine : public CommandTarget {
   public:
     AddingMachine(AddingMachinePorts ports, LocaleSeparators separators);
 
@@ -34,7 +34,8 @@ class AddingMachine : private KeyboardTarget {
     void Start();
 
     void theButton_Click(CommandIndex Index) override;
-    void RoundOpt_Click(int index);
+    void RoundOpt_Click(int index) override;
+    bool UndoAvailable() const override { return m_calculator.UndoAvailable(); }
     // The two messages of another program.
     void PushAmountMessage(std::uint32_t wParam, std::uint32_t lParam);
     void OperateMessage(std::uint32_t wParam);
@@ -53,29 +54,19 @@ class AddingMachine : private KeyboardTarget {
     KeyboardMapping& Keyboard() { return m_keyboard; }
 
   private:
-    void ShowButtonPressed(CommandIndex index, bool pressed) override {
-        m_window.ShowButtonPressed(index, pressed);
-    }
-    bool UndoAvailable() const override { return m_calculator.UndoAvailable(); }
-    void SelectRoundOption(int mode) override { RoundOpt_Click(mode); }
-    void PageUpDown(PageDirection direction) override { m_window.PageUpDown(direction); }
-    void CopyTapeImage(TapeImageMode Mode) override { m_window.CopyTapeImage(Mode); }
-    void ExitPrompt() override { m_window.ExitPrompt(); }
-
     // Replaces the journal with the option and, after New, New itself: all that is needed to
     // rebuild what is left.
     void StartJournalWith(bool afterNew);
     void Journal(const JournalRecord& record);
     void Run(const JournalRecord& record);
 
-    WindowPort& m_window;
     ClipboardPort& m_clipboard;
     SilenceableTones m_tones;
     PinnableClipboard m_pinnedClipboard;
     JournalPort* m_journal = nullptr;
     Calculator m_calculator;
     Dispatcher m_dispatcher;
-    KeyboardMapping m_keyboard{*this};
+    KeyboardMapping m_keyboard;
 };
 
 }  // namespace vantrel

@@ -105,48 +105,48 @@ std::span<const KeyRow> TableFor(int modifiers) {
     return kPlainTable;
 }
 
-const KeyRow* FindRow(std::span<const KeyRow> table, int KeyCode) {
+const KeyRow* FindRow(std::span<const KeyRow> table, int keyCode) {
     for (const KeyRow& row : table) {
-        if (KeyCode >= row.first && KeyCode <= row.last) {
+        if (keyCode >= row.first && keyCode <= row.last) {
             return &row;
         }
     }
     return nullptr;
 }
 
-bool MovesFocus(int KeyCode) {
-    return KeyCode == kVkTab || (KeyCode >= kVkEnd && KeyCode <= kVkDown);
+bool MovesFocus(int keyCode) {
+    return keyCode == kVkTab || (keyCode >= kVkEnd && keyCode <= kVkDown);
 }
 
 CommandIndex Following(CommandIndex index, int offset) {
     return static_cast<CommandIndex>(ValueOf(index) + offset);
 }
 
-// The button that `KeyCode` presses by the row of `table`, if it presses one.
-std::optional<CommandIndex> ButtonOf(std::span<const KeyRow> table, int KeyCode) {
-    const KeyRow* row = FindRow(table, KeyCode);
+// The button that `keyCode` presses by the row of `table`, if it presses one.
+std::optional<CommandIndex> ButtonOf(std::span<const KeyRow> table, int keyCode) {
+    const KeyRow* row = FindRow(table, keyCode);
     if (row == nullptr || row->action != KeyAction::Command) {
         return std::nullopt;
     }
-    return Following(row->command, KeyCode - row->first);
+    return Following(row->command, keyCode - row->first);
 }
 
 bool AlwaysReleased(CommandIndex button) {
     return std::ranges::find(kAlwaysReleased, button) != kAlwaysReleased.end();
 }
 
-// The buttons that a key-down of `KeyCode` may have pressed: the modifiers may have changed
+// The buttons that a key-down of `keyCode` may have pressed: the modifiers may have changed
 // before the key-up, so those of every table, less the ones every key-up lets go anyway.
-std::bitset<kCommandCount> ButtonsOfKey(int KeyCode) {
+std::bitset<kCommandCount> ButtonsOfKey(int keyCode) {
     std::bitset<kCommandCount> buttons;
     const auto keep = [&buttons](CommandIndex button) {
         buttons.set(static_cast<std::size_t>(ValueOf(button)));
     };
-    if (const auto plain = ButtonOf(kPlainTable, KeyCode)) {
+    if (const auto plain = ButtonOf(kPlainTable, keyCode)) {
         keep(*plain);
     }
     for (const std::span<const KeyRow> table : kModifierTables) {
-        const auto button = ButtonOf(table, KeyCode);
+        const auto button = ButtonOf(table, keyCode);
         if (button && !AlwaysReleased(*button)) {
             keep(*button);
         }
@@ -154,15 +154,10 @@ std::bitset<kCommandCount> ButtonsOfKey(int KeyCode) {
     return buttons;
 }
 
-void PressAndClick(KeyboardTarget& target, CommandIndex index) {
-    target.ShowButtonPressed(index, true);
-    target.theButton_Click(index);
-}
-
 }  // namespace
 
-bool IsFocusKey(int KeyCode, int modifiers) {
-    return MovesFocus(KeyCode) && FindRow(TableFor(modifiers), KeyCode) == nullptr;
+bool IsFocusKey(int keyCode, int modifiers) {
+    return MovesFocus(keyCode) && FindRow(TableFor(modifiers), keyCode) == nullptr;
 }
 
 void KeyboardMapping::Form_KeyDown(int KeyCode, int modifiers) {
@@ -174,41 +169,46 @@ void KeyboardMapping::Form_KeyDown(int KeyCode, int modifiers) {
     Run(code, modifiers);
 }
 
-void KeyboardMapping::Run(int KeyCode, int modifiers) {
-    const KeyRow* row = FindRow(TableFor(modifiers), KeyCode);
+void KeyboardMapping::Run(int keyCode, int modifiers) {
+    const KeyRow* row = FindRow(TableFor(modifiers), keyCode);
     if (row == nullptr) {
         return;
     }
-    const int offset = KeyCode - row->first;
+    const int offset = keyCode - row->first;
     switch (row->action) {
         case KeyAction::Command:
-            PressAndClick(m_target, Following(row->command, offset));
+            PressAndClick(Following(row->command, offset));
             break;
         case KeyAction::CopyOrTapeImage:
             if ((modifiers & kAltMask) != 0) {
-                m_target.CopyTapeImage(TapeImageMode::WholeTape);
+                m_window.CopyTapeImage(TapeImageMode::WholeTape);
             } else {
-                PressAndClick(m_target, row->command);
+                PressAndClick(row->command);
             }
             break;
         case KeyAction::UndoIfAvailable:
-            if (m_target.UndoAvailable()) {
-                PressAndClick(m_target, row->command);
+            if (m_commands.UndoAvailable()) {
+                PressAndClick(row->command);
             }
             break;
         case KeyAction::RoundOption:
-            m_target.SelectRoundOption(row->mode + offset);
+            m_commands.RoundOpt_Click(row->mode + offset);
             break;
         case KeyAction::PageUp:
-            m_target.PageUpDown(PageDirection::Up);
+            m_window.PageUpDown(PageDirection::Up);
             break;
         case KeyAction::PageDown:
-            m_target.PageUpDown(PageDirection::Down);
+            m_window.PageUpDown(PageDirection::Down);
             break;
         case KeyAction::Exit:
-            m_target.ExitPrompt();
+            m_window.ExitPrompt();
             break;
     }
+}
+
+void KeyboardMapping::PressAndClick(CommandIndex index) {
+    m_window.ShowButtonPressed(index, true);
+    m_commands.theButton_Click(index);
 }
 
 void KeyboardMapping::Form_KeyUp(int KeyCode) {
@@ -217,11 +217,11 @@ void KeyboardMapping::Form_KeyUp(int KeyCode) {
     const std::bitset<kCommandCount> buttons = ButtonsOfKey(code);
     for (int index = 0; index < kCommandCount; ++index) {
         if (buttons.test(static_cast<std::size_t>(index))) {
-            m_target.ShowButtonPressed(static_cast<CommandIndex>(index), false);
+            m_window.ShowButtonPressed(static_cast<CommandIndex>(index), false);
         }
     }
     for (const CommandIndex button : kAlwaysReleased) {
-        m_target.ShowButtonPressed(button, false);
+        m_window.ShowButtonPressed(button, false);
     }
 }
 

@@ -60,7 +60,6 @@ class Calculator {
     const std::string& DisplayedText() const;
     // The display's text as Copy takes it: DisplayedText trimmed.
     std::string CopyText() const;
-    Ink DisplayInk() const { return m_indicators.DisplayInk(); }
 
     const CalcState& State() const { return m_state; }
     const LocaleSeparators& Separators() const { return m_separators; }

@@ -7,7 +7,6 @@ namespace vantrel {
 void Indicators::BeginBlink(Ink ink) {
     SetCaption("");
     m_display.RepaintDisplayNow();
-    m_ink = ink;
     m_display.SetDisplayInk(ink);
     m_blinking = true;
     m_timer.Start(kBlinkMilliseconds);
@@ -23,7 +22,6 @@ void Indicators::EndBlink(const std::string& pending) {
 
 void Indicators::ShowEntryText(const std::string& text) {
     CancelBlink();
-    m_ink = Ink::Black;
     m_display.SetDisplayInk(Ink::Black);
     SetCaption(text);
 }

@@ -24,7 +24,6 @@ class Indicators {
     void ShowErrorText();
 
     const std::string& Caption() const { return m_caption; }
-    Ink DisplayInk() const { return m_ink; }
     bool Blinking() const { return m_blinking; }
 
   private:
@@ -34,7 +33,6 @@ class Indicators {
     DisplayPort& m_display;
     BlinkTimer& m_timer;
     std::string m_caption;
-    Ink m_ink = Ink::Black;
     bool m_blinking = false;
 };
 

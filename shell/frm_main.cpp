@@ -61,11 +61,11 @@ FrmMain::FrmMain(FrmMainOptions options)
       m_client(CreateClient(*this)),
       m_labels(CreateDisplayLabels(*m_client)),
       m_roundOpt(*m_client, [this](int index) { m_machine.RoundOpt_Click(index); }),
-      m_keypad(*m_client, [this](CommandIndex index) { theButton_Click(index); }),
+      m_keypad(*m_client, [this](CommandIndex index) { m_machine.theButton_Click(index); }),
       m_tape(CreateTape(*m_client)),
       m_printerList(options.printers ? std::move(options.printers) : MakeSystemPrinters()),
       m_timer(*this),
-      m_menus(*menuBar(), *this),
+      m_menus(*menuBar(), *this, [this](CommandIndex index) { m_machine.theButton_Click(index); }),
       m_display(m_labels, m_keypad, m_menus, m_roundOpt, m_pacer),
       m_tones(options.tones ? std::move(options.tones) : MakeDesktopTones()),
       m_machine({m_display, m_timer, *m_tones, *m_tape, m_clipboard, *this}, SystemSeparators()),
@@ -341,10 +341,6 @@ void FrmMain::ShowTapeCopyMenu() {
 void FrmMain::ToggleTapeShown() {
     m_tapeShown = !m_tapeShown;
     ApplyTapeVisibility();
-}
-
-void FrmMain::theButton_Click(CommandIndex Index) {
-    m_machine.theButton_Click(Index);
 }
 
 void FrmMain::ShowButtonPressed(CommandIndex index, bool pressed) {

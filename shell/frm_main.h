@@ -48,7 +48,7 @@ struct FrmMainOptions {
 
 // The main window "Vantrel Calculator". It owns the controls and the adding machine, and hands
 // every event on; the rules live in the parts it owns.
-class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
+class FrmMain : public QMainWindow, public WindowPort {
     Q_OBJECT
 
   public:
@@ -65,8 +65,6 @@ class FrmMain : public QMainWindow, public WindowPort, public MenuTarget {
     void PageUpDown(PageDirection direction) override;
     void CopyTapeImage(TapeImageMode Mode) override;
     void ExitPrompt() override;
-
-    void theButton_Click(CommandIndex Index) override;
 
     void m_Exit_Click() override;
     void m_Prn_Click(std::int16_t Index) override;

@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "commands/qt/menu_entry_accessible.h"
 
@@ -25,7 +27,9 @@ QMenu* AddSubmenu(QMenu& parent, const char* name, const QString& caption) {
 
 }  // namespace
 
-MainMenus::MainMenus(QMenuBar& bar, MenuTarget& target) : m_target(target) {
+MainMenus::MainMenus(QMenuBar& bar, WindowPort& window,
+                     std::function<void(CommandIndex)> theButton_Click)
+    : m_window(window), m_theButton_Click(std::move(theButton_Click)) {
     InstallMenuEntryAccessibility();
     bar.setNativeMenuBar(false);
     BuildFileMenu(bar);
@@ -43,8 +47,7 @@ QAction* MainMenus::AddEntry(QMenu& menu, const char* name, const QString& capti
 QAction* MainMenus::AddKeyEntry(QMenu& menu, const char* name, const QString& caption,
                                 CommandIndex index) {
     QAction* action = AddEntry(menu, name, caption);
-    QObject::connect(action, &QAction::triggered,
-                     [this, index] { m_target.theButton_Click(index); });
+    QObject::connect(action, &QAction::triggered, [this, index] { m_theButton_Click(index); });
     return action;
 }
 
@@ -60,7 +63,7 @@ void MainMenus::BuildFileMenu(QMenuBar& bar) {
     AddPrinterEntries();
     AddSeparator(*file, "m_1");
     QObject::connect(AddEntry(*file, "m_Exit", QStringLiteral("Exit")), &QAction::triggered,
-                     [this] { m_target.m_Exit_Click(); });
+                     [this] { m_window.m_Exit_Click(); });
 }
 
 void MainMenus::AddPrinterEntries() {
@@ -73,7 +76,7 @@ void MainMenus::AddPrinterEntries() {
         // since start-up changes nothing, so the entry's own toggle is taken back first.
         QObject::connect(m_Prn[i], &QAction::triggered, [this, i](bool checked) {
             m_Prn[i]->setChecked(!checked);
-            m_target.m_Prn_Click(i);
+            m_window.m_Prn_Click(i);
         });
     }
     m_PEmpty = AddEntry(*m_PSelect, "m_PEmpty", QStringLiteral("(Empty)"));
@@ -87,7 +90,7 @@ void MainMenus::BuildEditMenu(QMenuBar& bar) {
     m_TapeCopy = AddSubmenu(*edit, "m_TapeCopy", QStringLiteral("Tape Copy"));
     const auto addCopy = [this](const char* name, const QString& caption, TapeImageMode mode) {
         QObject::connect(AddEntry(*m_TapeCopy, name, caption), &QAction::triggered,
-                         [this, mode] { m_target.CopyTapeImage(mode); });
+                         [this, mode] { m_window.CopyTapeImage(mode); });
     };
     addCopy("m_CopyAll", QStringLiteral("Copy All    (Ctrl+Alt+C)"), TapeImageMode::WholeTape);
     addCopy("m_CopyVisible", QStringLiteral("Copy Visible"), TapeImageMode::VisibleLines);
@@ -104,7 +107,7 @@ void MainMenus::BuildOptionsMenu(QMenuBar& bar) {
     m_OnTop->setCheckable(true);
     m_OnTop->setChecked(true);
     QObject::connect(m_OnTop, &QAction::triggered,
-                     [this](bool checked) { m_target.m_OnTop_Click(checked); });
+                     [this](bool checked) { m_window.m_OnTop_Click(checked); });
     m_ShowTape = AddEntry(*options, "m_ShowTape", QStringLiteral("Show Tape"));
     m_ShowTape->setCheckable(true);
     m_ShowTape->setChecked(true);
@@ -112,20 +115,20 @@ void MainMenus::BuildOptionsMenu(QMenuBar& bar) {
     // (the error state), so the entry's own toggle is taken back first.
     QObject::connect(m_ShowTape, &QAction::triggered, [this](bool checked) {
         m_ShowTape->setChecked(!checked);
-        m_target.theButton_Click(CommandIndex::ShowHideTape);
+        m_theButton_Click(CommandIndex::ShowHideTape);
     });
     AddSeparator(*options, "m_12");
     QObject::connect(AddEntry(*options, "m_SaveSettings", QStringLiteral("Save Settings")),
-                     &QAction::triggered, [this] { m_target.m_SaveSettings_Click(); });
+                     &QAction::triggered, [this] { m_window.m_SaveSettings_Click(); });
     AddSeparator(*options, "m_3");
     QObject::connect(AddEntry(*options, "m_Default", QStringLiteral("Restore Default")),
-                     &QAction::triggered, [this] { m_target.m_Default_Click(); });
+                     &QAction::triggered, [this] { m_window.m_Default_Click(); });
 }
 
 void MainMenus::BuildHelpMenu(QMenuBar& bar) {
     QMenu* help = AddMenu(bar, "m_Help", QStringLiteral("&Help"));
     QObject::connect(AddEntry(*help, "m_About", QStringLiteral("About")), &QAction::triggered,
-                     [this] { m_target.m_About_Click(); });
+                     [this] { m_window.m_About_Click(); });
 }
 
 void MainMenus::SetUndoEnabled(bool enabled) {

@@ -2,8 +2,9 @@
 
 #include <QStringList>
 #include <array>
-#include <cstdint>
+#include <functional>
 
+#include "commands/command_ports.h"
 #include "core/vocabulary.h"
 
 class QAction;
@@ -12,32 +13,15 @@ class QMenuBar;
 
 namespace vantrel {
 
-// Where the menu entries lead. Entries that stand for a keypad key go through theButton_Click
-// with that key's index and draw no key pressed.
-class MenuTarget {
-  public:
-    virtual ~MenuTarget() = default;
-    virtual void theButton_Click(CommandIndex Index) = 0;
-    virtual void CopyTapeImage(TapeImageMode Mode) = 0;
-    // The handlers of the other entries are named after the entry, m_<entry>_Click.
-    // File > Exit: closes the window at once, without a question.
-    virtual void m_Exit_Click() = 0;
-    // File > Select Printer, entry `Index`; its check mark is left as it was.
-    virtual void m_Prn_Click(std::int16_t Index) = 0;
-    // Options > Always on top, with the check mark already inverted.
-    virtual void m_OnTop_Click(bool OnTop) = 0;
-    virtual void m_SaveSettings_Click() = 0;
-    virtual void m_Default_Click() = 0;
-    virtual void m_About_Click() = 0;
-};
-
 // The menu bar of the main window and the states kept in its entries: Undo enabled, the check
-// marks of Always on top and Show Tape, and the printer list.
+// marks of Always on top and Show Tape, and the printer list. Entries that stand for a keypad
+// key go through theButton_Click with that key's index and draw no key pressed; the others
+// lead to the window.
 class MainMenus {
   public:
     static constexpr int kPrinterEntries = 10;
 
-    MainMenus(QMenuBar& bar, MenuTarget& target);
+    MainMenus(QMenuBar& bar, WindowPort& window, std::function<void(CommandIndex)> theButton_Click);
 
     QMenu& TapeCopyMenu() const { return *m_TapeCopy; }
 
@@ -68,7 +52,8 @@ class MainMenus {
     void AddSeparator(QMenu& menu, const char* name);
     void AddPrinterEntries();
 
-    MenuTarget& m_target;
+    WindowPort& m_window;
+    std::function<void(CommandIndex)> m_theButton_Click;
     QMenu* m_TapeCopy = nullptr;
     QMenu* m_PSelect = nullptr;
     std::array<QAction*, kPrinterEntries> m_Prn{};

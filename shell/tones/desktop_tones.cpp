@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "shell/tones/pulse_tone_output.h"
-#include "shell/tones/tone_player.h"
+#include "shell/tones/sound_server_tones.h"
 
 namespace vantrel {
 

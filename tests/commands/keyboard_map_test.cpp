@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
 #include "commands/virtual_keys.h"
+#include "tests/support/recording_window.h"
 
 namespace vantrel {
 namespace {
@@ -16,35 +16,12 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
-// Records every call as a short word so that tests can compare whole sequences.
-class RecordingTarget : public KeyboardTarget {
-  public:
-    void theButton_Click(CommandIndex Index) override {
-        Log("click " + std::to_string(ValueOf(Index)));
-    }
-    void ShowButtonPressed(CommandIndex index, bool pressed) override {
-        Log((pressed ? "press " : "release ") + std::to_string(ValueOf(index)));
-        if (pressed) {
-            shownPressed.insert(ValueOf(index));
-        } else {
-            shownPressed.erase(ValueOf(index));
-        }
-    }
-    bool UndoAvailable() const override { return undoEnabled; }
-    void SelectRoundOption(int mode) override { Log("round " + std::to_string(mode)); }
-    void PageUpDown(PageDirection direction) override {
-        Log(direction == PageDirection::Up ? "page up" : "page down");
-    }
-    void CopyTapeImage(TapeImageMode Mode) override {
-        Log("image " + std::to_string(ValueOf(Mode)));
-    }
-    void ExitPrompt() override { Log("exit"); }
-
-    void Log(std::string event) { events.push_back(std::move(event)); }
-
+// The mapping with both its targets recording into one list.
+struct MappedKeys {
     std::vector<std::string> events;
-    std::set<int> shownPressed;
-    bool undoEnabled = false;
+    RecordingWindow window{events};
+    RecordingCommands commands{events};
+    KeyboardMapping mapping{commands, window};
 };
 
 struct KeyDownCase {
@@ -129,10 +106,9 @@ std::vector<KeyDownCase> KeyDownCases() {
 class KeyDownTest : public ::testing::TestWithParam<KeyDownCase> {};
 
 TEST_P(KeyDownTest, RunsTheMappedAction) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(GetParam().keyCode, GetParam().mask);
-    EXPECT_THAT(target.events, ElementsAreArray(GetParam().expected));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(GetParam().keyCode, GetParam().mask);
+    EXPECT_THAT(keys.events, ElementsAreArray(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, KeyDownTest, ::testing::ValuesIn(KeyDownCases()),
@@ -153,75 +129,67 @@ TEST(KeyboardMappingTest, FocusKeysAreTabArrowsHomeAndEndThatNoTableTakes) {
 }
 
 TEST(KeyboardMappingTest, CtrlZUndoesOnlyWhileUndoIsEnabled) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    target.undoEnabled = true;
-    mapping.Form_KeyDown(90, kCtrlMask);
-    EXPECT_THAT(target.events, ElementsAre("press 30", "click 30"));
+    MappedKeys keys;
+    keys.commands.undoAvailable = true;
+    keys.mapping.Form_KeyDown(90, kCtrlMask);
+    EXPECT_THAT(keys.events, ElementsAre("press 30", "click 30"));
 }
 
 TEST(KeyboardMappingTest, HeldKeyActsOnceUntilReleased) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyUp(55);
-    target.events.clear();
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyDown(55, 0);
-    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyUp(55);
+    keys.events.clear();
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyDown(55, 0);
+    EXPECT_THAT(keys.events, ElementsAre("press 7", "click 7"));
 }
 
 TEST(KeyboardMappingTest, HeldPageDownPagesOnce) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
+    MappedKeys keys;
     for (int repeat = 0; repeat < 5; ++repeat) {
-        mapping.Form_KeyDown(34, 0);
+        keys.mapping.Form_KeyDown(34, 0);
     }
-    EXPECT_THAT(target.events, ElementsAre("page down"));
+    EXPECT_THAT(keys.events, ElementsAre("page down"));
 }
 
 TEST(KeyboardMappingTest, RepeatIsJudgedByKeyCodeAloneNotByModifiers) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(187, 0);
-    mapping.Form_KeyDown(187, kShiftMask);
-    EXPECT_THAT(target.events, ElementsAre("press 15", "click 15"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(187, 0);
+    keys.mapping.Form_KeyDown(187, kShiftMask);
+    EXPECT_THAT(keys.events, ElementsAre("press 15", "click 15"));
 }
 
 TEST(KeyboardMappingTest, AnyOtherKeyDownLetsTheSameKeyActAgain) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyDown(16, kShiftMask);
-    mapping.Form_KeyDown(55, 0);
-    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7", "press 7", "click 7"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyDown(16, kShiftMask);
+    keys.mapping.Form_KeyDown(55, 0);
+    EXPECT_THAT(keys.events, ElementsAre("press 7", "click 7", "press 7", "click 7"));
 }
 
 TEST(KeyboardMappingTest, KeyUpSwallowedByABoxSuppressesTheNextPressOnce) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(27, 0);
-    mapping.Form_KeyDown(27, 0);
-    EXPECT_THAT(target.events, ElementsAre("exit"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(27, 0);
+    keys.mapping.Form_KeyDown(27, 0);
+    EXPECT_THAT(keys.events, ElementsAre("exit"));
 }
 
 TEST(KeyboardMappingTest, ForgetLastKeyLetsTheSameKeyActAgain) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(27, 0);
-    mapping.ForgetLastKey();
-    mapping.Form_KeyDown(27, 0);
-    EXPECT_THAT(target.events, ElementsAre("exit", "exit"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(27, 0);
+    keys.mapping.ForgetLastKey();
+    keys.mapping.Form_KeyDown(27, 0);
+    EXPECT_THAT(keys.events, ElementsAre("exit", "exit"));
 }
 
 TEST(KeyboardMappingTest, KeyCodeIsKeptAsSixteenBits) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(55, 0);
-    mapping.Form_KeyDown(55 + 0x10000, 0);
-    EXPECT_THAT(target.events, ElementsAre("press 7", "click 7"));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(55, 0);
+    keys.mapping.Form_KeyDown(55 + 0x10000, 0);
+    EXPECT_THAT(keys.events, ElementsAre("press 7", "click 7"));
 }
 
 struct KeyUpCase {
@@ -248,9 +216,8 @@ std::vector<KeyUpCase> KeyUpCases() {
 class KeyUpTest : public ::testing::TestWithParam<KeyUpCase> {};
 
 TEST_P(KeyUpTest, ReleasesTheKeysButtonsThenTheModifierButtons) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyUp(GetParam().keyCode);
+    MappedKeys keys;
+    keys.mapping.Form_KeyUp(GetParam().keyCode);
     std::vector<std::string> expected;
     for (const int button : GetParam().released) {
         expected.push_back("release " + std::to_string(button));
@@ -258,7 +225,7 @@ TEST_P(KeyUpTest, ReleasesTheKeysButtonsThenTheModifierButtons) {
     for (const int button : {18, 17, 23, 24, 25, 28, 29, 30}) {
         expected.push_back("release " + std::to_string(button));
     }
-    EXPECT_THAT(target.events, ElementsAreArray(expected));
+    EXPECT_THAT(keys.events, ElementsAreArray(expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, KeyUpTest, ::testing::ValuesIn(KeyUpCases()),
@@ -269,24 +236,22 @@ INSTANTIATE_TEST_SUITE_P(Tables, KeyUpTest, ::testing::ValuesIn(KeyUpCases()),
 TEST(KeyboardMappingTest, EveryPressedButtonIsReleasedByItsOwnKeyUp) {
     for (int mask = 0; mask <= (kShiftMask | kCtrlMask | kAltMask); ++mask) {
         for (int keyCode = 1; keyCode < 256; ++keyCode) {
-            RecordingTarget target;
-            target.undoEnabled = true;
-            KeyboardMapping mapping(target);
-            mapping.Form_KeyDown(keyCode, mask);
-            mapping.Form_KeyUp(keyCode);
-            EXPECT_THAT(target.shownPressed, IsEmpty())
+            MappedKeys keys;
+            keys.commands.undoAvailable = true;
+            keys.mapping.Form_KeyDown(keyCode, mask);
+            keys.mapping.Form_KeyUp(keyCode);
+            EXPECT_THAT(keys.window.shownPressed, IsEmpty())
                 << "key " << keyCode << " with modifier mask " << mask;
         }
     }
 }
 
 TEST(KeyboardMappingTest, ButtonStaysPressedUntilKeyUp) {
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
-    mapping.Form_KeyDown(13, kShiftMask);
-    EXPECT_THAT(target.shownPressed, ElementsAre(20));
-    mapping.Form_KeyDown(16, kShiftMask);
-    EXPECT_THAT(target.shownPressed, ElementsAre(20));
+    MappedKeys keys;
+    keys.mapping.Form_KeyDown(13, kShiftMask);
+    EXPECT_THAT(keys.window.shownPressed, ElementsAre(20));
+    keys.mapping.Form_KeyDown(16, kShiftMask);
+    EXPECT_THAT(keys.window.shownPressed, ElementsAre(20));
 }
 
 }  // namespace

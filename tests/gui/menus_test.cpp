@@ -6,10 +6,12 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
+#include <string>
 #include <vector>
 
 #include "shell/frm_about.h"
 #include "tests/gui/window_fixture.h"
+#include "tests/support/recording_window.h"
 
 namespace vantrel::testing {
 namespace {
@@ -228,34 +230,32 @@ TEST_F(MenusTest, PrintingAnEmptyTapeSaysSoUnderTheProgramsName) {
     EXPECT_NE(title, Window().windowTitle());
 }
 
-class RecordingMenuTarget : public MenuTarget {
-  public:
-    void theButton_Click(CommandIndex Index) override { clicks.push_back(ValueOf(Index)); }
-    void CopyTapeImage(TapeImageMode Mode) override { clicks.push_back(100 + ValueOf(Mode)); }
-    void m_Exit_Click() override {}
-    void m_Prn_Click(std::int16_t Index) override { clicks.push_back(200 + Index); }
-    void m_OnTop_Click(bool) override {}
-    void m_SaveSettings_Click() override {}
-    void m_Default_Click() override {}
-    void m_About_Click() override {}
-    std::vector<int> clicks;
+// The menus of a bare menu bar, the window and the keypad commands recording into one list.
+struct RecordedMenus {
+    QMenuBar bar;
+    std::vector<std::string> events;
+    RecordingWindow window{events};
+    RecordingCommands commands{events};
+    MainMenus menus{bar, window, [this](CommandIndex index) { commands.theButton_Click(index); }};
 };
 
 TEST(MainMenusTest, EntriesReachTheirCommands) {
-    QMenuBar bar;
-    RecordingMenuTarget target;
-    MainMenus menus(bar, target);
+    RecordedMenus recorded;
     for (const char* name : {"m_New", "m_Print", "m_Copy", "m_Paste", "m_ShowTape", "m_CopyAll",
-                             "m_CopyVisible", "m_CopyLast", "m_PEmpty"}) {
-        bar.findChild<QAction*>(name)->trigger();
+                             "m_CopyVisible", "m_CopyLast", "m_PEmpty", "m_Exit", "m_OnTop",
+                             "m_SaveSettings", "m_Default", "m_About"}) {
+        recorded.bar.findChild<QAction*>(name)->trigger();
     }
-    EXPECT_EQ(target.clicks, (std::vector<int>{29, 28, 23, 24, 25, 101, 102, 103}));
+    EXPECT_EQ(recorded.events,
+              (std::vector<std::string>{"click 29", "click 28", "click 23", "click 24", "click 25",
+                                        "image 1", "image 2", "image 3", "menu exit", "not on top",
+                                        "save settings", "defaults", "about"}));
 }
 
 TEST(MainMenusTest, PrinterEntriesAreFilledOnceAndAClickChecksNothingByItself) {
-    QMenuBar bar;
-    RecordingMenuTarget target;
-    MainMenus menus(bar, target);
+    RecordedMenus recorded;
+    QMenuBar& bar = recorded.bar;
+    MainMenus& menus = recorded.menus;
     menus.FillPrinterMenu({"PDF", "Office & Co"}, "office & CO");
     const QList<QAction*> printers = bar.findChildren<QAction*>("m_Prn");
     EXPECT_EQ(printers[0]->text(), "PDF");
@@ -269,7 +269,7 @@ TEST(MainMenusTest, PrinterEntriesAreFilledOnceAndAClickChecksNothingByItself) {
     EXPECT_TRUE(printers[1]->isChecked());
 
     printers[0]->trigger();
-    EXPECT_EQ(target.clicks, std::vector<int>{200});
+    EXPECT_EQ(recorded.events, std::vector<std::string>{"printer 0"});
     EXPECT_FALSE(printers[0]->isChecked()) << "the handler decides the check marks";
     EXPECT_TRUE(printers[1]->isChecked());
     menus.CheckPrinterEntry(0);

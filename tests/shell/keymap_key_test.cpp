@@ -9,6 +9,7 @@
 #include "commands/keyboard_map.h"
 #include "commands/qt/virtual_key.h"
 #include "shell/keymap/xkb_keymap.h"
+#include "tests/support/recording_window.h"
 
 namespace vantrel {
 namespace {
@@ -43,19 +44,6 @@ const XkbKeymap& Keymap(const std::string& name) {
     }();
     return keymaps.at(name);
 }
-
-class RecordingTarget : public KeyboardTarget {
-  public:
-    void theButton_Click(CommandIndex Index) override { clicked.push_back(Index); }
-    void ShowButtonPressed(CommandIndex, bool) override {}
-    bool UndoAvailable() const override { return true; }
-    void SelectRoundOption(int) override {}
-    void PageUpDown(PageDirection) override {}
-    void CopyTapeImage(TapeImageMode) override {}
-    void ExitPrompt() override {}
-
-    std::vector<CommandIndex> clicked;
-};
 
 struct LayoutCase {
     const char* name;
@@ -119,14 +107,17 @@ TEST_P(LayoutKeyTest, RunsTheCommandTheKeyCarries) {
     const XkbKeymap& keymap = Keymap(c.keymap);
     const KeymapLookup lookup = [&keymap](quint32 keycode) { return keymap.Key(keycode); };
     const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.keycode, 0, 0);
-    RecordingTarget target;
-    KeyboardMapping mapping(target);
+    std::vector<std::string> events;
+    RecordingWindow window(events);
+    RecordingCommands commands(events);
+    KeyboardMapping mapping(commands, window);
     mapping.Form_KeyDown(VirtualKeyCode(event, lookup), ModifierMask(event.modifiers()));
+    std::vector<std::string> expected;
     if (c.expected) {
-        EXPECT_EQ(target.clicked, std::vector<CommandIndex>{*c.expected});
-    } else {
-        EXPECT_TRUE(target.clicked.empty());
+        const std::string index = std::to_string(ValueOf(*c.expected));
+        expected = {"press " + index, "click " + index};
     }
+    EXPECT_EQ(events, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, LayoutKeyTest, ::testing::ValuesIn(LayoutCases()),

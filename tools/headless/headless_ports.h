@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,7 +83,8 @@ class MemoryClipboard : public ClipboardPort {
 };
 
 // The window without a screen: the exit prompt is recorded and answered Cancel, and the keys'
-// looks, paging and the tape image have nothing to show.
+// looks, paging and the tape image have nothing to show. There is no menu bar whose entries
+// could lead here.
 class HeadlessWindow : public WindowPort {
   public:
     explicit HeadlessWindow(std::vector<std::string>& messages) : m_messages(messages) {}
@@ -92,6 +94,12 @@ class HeadlessWindow : public WindowPort {
     void PageUpDown(PageDirection) override {}
     void CopyTapeImage(TapeImageMode) override {}
     void ExitPrompt() override { m_messages.emplace_back("Exit Vantrel Calculator"); }
+    void m_Exit_Click() override {}
+    void m_Prn_Click(std::int16_t) override {}
+    void m_OnTop_Click(bool) override {}
+    void m_SaveSettings_Click() override {}
+    void m_Default_Click() override {}
+    void m_About_Click() override {}
 
     bool tapeShown = true;
 

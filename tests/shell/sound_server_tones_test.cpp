@@ -1,4 +1,4 @@
-#include "shell/tones/tone_player.h"
+#include "shell/tones/sound_server_tones.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
