@@ -237,17 +237,17 @@ void FrmMain::PlaceWindow(const WindowSettings& settings) {
 
 void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    CentreWithFrame();
+    CentreAgainWithFrame();
 }
 
 void FrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    CentreWithFrame();
+    CentreAgainWithFrame();
 }
 
 // The window system gives the window its frame only once it is on screen; a window centred
 // before then is centred again, once, with the frame it turned out to have.
-void FrmMain::CentreWithFrame() {
+void FrmMain::CentreAgainWithFrame() {
     const QSize frame = frameGeometry().size() - size();
     if (!m_centring || !isVisible() || frame.isNull()) {
         return;

@@ -92,7 +92,7 @@ class FrmMain : public QMainWindow, public WindowPort {
     void ApplySettings(const WindowSettings& settings);
     void ApplyOnTop(bool OnTop);
     void PlaceWindow(const WindowSettings& settings);
-    void CentreWithFrame();
+    void CentreAgainWithFrame();
     WindowSettings CurrentSettings() const;
     void FillPrinterMenu();
     void PrintersArrived(const PrinterNames& printers);
