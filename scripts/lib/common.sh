@@ -14,7 +14,7 @@ VANTREL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev
     clang clang-format libclang-rt-14-dev
     python3 python3-dbus
-    xvfb xauth x11-utils xdotool xclip imagemagick
+    xvfb xauth x11-utils x11-xserver-utils xdotool xclip imagemagick
     dbus dbus-x11
     cups cups-bsd cups-client poppler-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0
