@@ -17,8 +17,8 @@
 #include "commands/qt/keypad_button.h"
 #include "shell/frm_main.h"
 #include "shell/settings_store.h"
-#include "tape/calc_tape.h"
 #include "tape/print_server.h"
+#include "tape/qt/calc_tape.h"
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {

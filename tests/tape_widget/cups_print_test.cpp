@@ -3,7 +3,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 #include "tests/support/print_queues.h"
 
 namespace vantrel {

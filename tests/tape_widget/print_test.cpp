@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "tape/qt/tape_marks.h"
+#include "tape/qt/tape_printer.h"
 #include "tape/tape_font.h"
-#include "tape/tape_marks.h"
-#include "tape/tape_printer.h"
 #include "tape_fixture.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/silent_server.h"

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 #include "core/half_even.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_font.h"
 #include "tape_fixture.h"

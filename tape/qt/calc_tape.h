@@ -13,10 +13,10 @@
 #include "core/ports.h"
 #include "core/twips.h"
 #include "core/vocabulary.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
+#include "tape/qt/tape_marks.h"
 #include "tape/tape_geometry.h"
 #include "tape/tape_line_store.h"
-#include "tape/tape_marks.h"
 #include "tape/tape_row_index.h"
 
 class QScrollBar;

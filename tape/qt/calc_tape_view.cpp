@@ -7,8 +7,8 @@
 #include <optional>
 #include <utility>
 
-#include "tape/calc_tape.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_scroll.h"
 
