@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/ports.h"
@@ -80,7 +79,6 @@ class CalcTape : public QWidget, public TapePort {
     std::int64_t NextY() const { return m_cursor.NextY; }
     std::int64_t TopOffset() const { return m_topOffset; }
     bool ImageBusy() const { return m_imageBusy; }
-    const std::string& LastValueText() const { return m_cursor.LastValueText; }
     int TwipsPerPixel() const { return m_twipsPerPixel; }
     QScrollBar* VScroll1() const { return m_vScroll; }
     const QImage& Surface() const { return m_surface; }
