@@ -25,7 +25,7 @@
 #include "shell/window_focus.h"
 #include "shell/window_prompts.h"
 #include "shell/window_speech.h"
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 namespace vantrel {
 

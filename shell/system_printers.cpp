@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tape/print_server.h"
-#include "tape/server_call.h"
+#include "tape/qt/server_call.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #include "shell/tape_image_copy.h"
 
 #include "commands/qt/qt_clipboard.h"
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 namespace vantrel {
 

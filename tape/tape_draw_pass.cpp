@@ -60,8 +60,8 @@ bool RepeatsShownAmount(const TapeCursor& cursor, const TapeLine& line) {
     return JoinsPreviousRow(cursor.LastValueText, line) && line.CLR == cursor.LastValueClr;
 }
 
-void DrawTapeRow(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& cursor,
-                 const TapeLine& line, std::int64_t topOffset, bool amountShown) {
+void DrawLineOnPlacedRow(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& cursor,
+                         const TapeLine& line, std::int64_t topOffset, bool amountShown) {
     const auto top = static_cast<double>(topOffset);
     if (IsTotalLine(line.Op)) {
         DrawTotalRuleAndCount(canvas, column, cursor, line, top);
@@ -79,11 +79,11 @@ void DrawTapeRow(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& curso
     cursor.NextY = AdvanceRow(cursor.NextY, line.Op, column.metrics.LineHeight);
 }
 
-void DrawTapeLine(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& cursor,
-                  const TapeLine& line, std::int64_t topOffset) {
+void PlaceAndDrawLine(TapeCanvas& canvas, const TapeColumn& column, TapeCursor& cursor,
+                      const TapeLine& line, std::int64_t topOffset) {
     const bool amountShown = RepeatsShownAmount(cursor, line);
     ApplySameRowRule(cursor, line, column.metrics.LineHeight);
-    DrawTapeRow(canvas, column, cursor, line, topOffset, amountShown);
+    DrawLineOnPlacedRow(canvas, column, cursor, line, topOffset, amountShown);
 }
 
 }  // namespace vantrel

@@ -58,8 +58,8 @@ bool PrintTapeLines(TapePrintSurface& surface, const TapeLineStore& store) {
         if (!BreakIfBelowPage(surface, run)) {
             return false;
         }
-        DrawTapeRow(surface, PaperColumn(run.columnIndex, run.metrics), run.cursor, line, 0,
-                    amountShown);
+        DrawLineOnPlacedRow(surface, PaperColumn(run.columnIndex, run.metrics), run.cursor, line, 0,
+                            amountShown);
     }
     return true;
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QAccessibleActionInterface>
 #include <QPointer>
 
-#include "tape/leaf_accessible.h"
+#include "tape/qt/leaf_accessible.h"
 
 class QAction;
 class QMenu;

@@ -2,7 +2,6 @@
 #include <QTimer>
 
 #include "tests/gui/window_fixture.h"
-#include "tests/support/print_queues.h"
 #include "tests/support/silent_server.h"
 
 namespace vantrel::testing {
@@ -10,17 +9,8 @@ namespace {
 
 // The printer menu and the tape's printout against the real queues of the test run's own
 // scheduler.
-class CupsPrintersTest : public WindowTest {
+class CupsPrintersTest : public QueuesWindowTest {
   protected:
-    void SetUp() override {
-        m_queues = PrivateQueues();
-        if (!m_queues) {
-            GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
-        }
-        m_systemPrinters = true;
-        WindowTest::SetUp();
-        ASSERT_TRUE(PrintersRead());
-    }
     QList<QAction*> Entries() const { return Window().findChildren<QAction*>("m_Prn"); }
     QStringList CheckedNames() const {
         QStringList names;
@@ -38,8 +28,6 @@ class CupsPrintersTest : public WindowTest {
         StartWindow(15);
         ASSERT_TRUE(PrintersRead());
     }
-
-    std::optional<TestQueues> m_queues;
 };
 
 TEST_F(CupsPrintersTest, TheQueuesAreListedInOrderWithTheDefaultChecked) {
@@ -78,19 +66,11 @@ TEST_F(CupsPrintersTest, AfterAClickTheTapeIsPrintedOnThatQueue) {
 class OtherServerTest : public WindowTest {
   protected:
     void UseServer(const QByteArray& server) {
-        m_saved = qgetenv("CUPS_SERVER");
-        m_replaced = true;
-        qputenv("CUPS_SERVER", server);
+        m_server.emplace(server);
         m_systemPrinters = true;
         WindowTest::SetUp();
     }
     void SetUp() override { QFile::remove(SettingsFilePath()); }
-    void TearDown() override {
-        WindowTest::TearDown();
-        if (m_replaced) {
-            qputenv("CUPS_SERVER", m_saved);
-        }
-    }
 
     // What the box that Print opens says; the box is answered OK.
     QString TextOfThePrintBox() {
@@ -105,8 +85,7 @@ class OtherServerTest : public WindowTest {
         return told;
     }
 
-    QByteArray m_saved;
-    bool m_replaced = false;
+    std::optional<PrintServerAddress> m_server;
 };
 
 // A desktop without a print scheduler, as a new user's may be: nothing listens at the socket.

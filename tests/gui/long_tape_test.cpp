@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "tests/gui/window_fixture.h"
-#include "tests/support/print_queues.h"
 
 namespace vantrel::testing {
 namespace {
@@ -16,18 +15,8 @@ constexpr int kLastCalculationLines = 5;
 // A tape of a hundred thousand lines on the real window: the three tape copies and a print on
 // a queue of the test run's own scheduler all finish. How long each took is written to the
 // output for the record; nothing here depends on it.
-class LongTapeTest : public WindowTest {
+class LongTapeTest : public QueuesWindowTest {
   protected:
-    void SetUp() override {
-        m_queues = PrivateQueues();
-        if (!m_queues) {
-            GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
-        }
-        m_systemPrinters = true;
-        WindowTest::SetUp();
-        ASSERT_TRUE(PrintersRead());
-    }
-
     // A long first calculation, then a short last one after a clear-all marker.
     void FillTape() {
         Measured("appends", [this] {
@@ -58,8 +47,6 @@ class LongTapeTest : public WindowTest {
         work();
         std::printf("[ measured ] %s: %lld ms\n", what, static_cast<long long>(timer.elapsed()));
     }
-
-    std::optional<TestQueues> m_queues;
 };
 
 TEST_F(LongTapeTest, CopiesAndAPrintOfAHundredThousandLinesFinish) {

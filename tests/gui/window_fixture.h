@@ -17,8 +17,9 @@
 #include "commands/qt/keypad_button.h"
 #include "shell/frm_main.h"
 #include "shell/settings_store.h"
-#include "tape/calc_tape.h"
 #include "tape/print_server.h"
+#include "tape/qt/calc_tape.h"
+#include "tests/support/print_queues.h"
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -130,6 +131,19 @@ class WindowTest : public ::testing::Test {
     // What the window system does for windows; the platform's word when not set.
     std::optional<DesktopAbilities> m_desktop;
     std::unique_ptr<FrmMain> m_window;
+};
+
+// The window on the system's printer service, which is the test run's own scheduler, once it
+// has read the printer list.
+class QueuesWindowTest : public OnPrivateQueues<WindowTest> {
+  protected:
+    void SetUp() override {
+        m_systemPrinters = true;
+        OnPrivateQueues::SetUp();
+        if (m_queues) {
+            ASSERT_TRUE(PrintersRead());
+        }
+    }
 };
 
 }  // namespace vantrel::testing

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QProcess>
 #include <QStringList>
@@ -33,6 +35,22 @@ inline std::optional<TestQueues> PrivateQueues() {
     }
     return queues;
 }
+
+// A fixture that prints on the test run's own queues. Without them its tests are skipped and
+// Base is not set up.
+template <typename Base>
+class OnPrivateQueues : public Base {
+  protected:
+    void SetUp() override {
+        m_queues = PrivateQueues();
+        if (!m_queues) {
+            GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
+        }
+        Base::SetUp();
+    }
+
+    std::optional<TestQueues> m_queues;
+};
 
 // Every job the queue has been given so far, finished or not; -1 when lpstat fails.
 inline int JobCount(const QString& queue) {

@@ -10,6 +10,20 @@
 
 namespace vantrel::testing {
 
+// Points CUPS_SERVER at `address` for as long as it lives, then back at what it was.
+class PrintServerAddress {
+  public:
+    explicit PrintServerAddress(const QByteArray& address) : m_saved(qgetenv("CUPS_SERVER")) {
+        qputenv("CUPS_SERVER", address);
+    }
+    ~PrintServerAddress() { qputenv("CUPS_SERVER", m_saved); }
+    PrintServerAddress(const PrintServerAddress&) = delete;
+    PrintServerAddress& operator=(const PrintServerAddress&) = delete;
+
+  private:
+    QByteArray m_saved;
+};
+
 // A print server gone quiet: a local socket that takes every connection into its backlog and
 // never reads or answers. CUPS_SERVER points at it for as long as it lives.
 class SilentServer {
@@ -23,11 +37,8 @@ class SilentServer {
             m_socket >= 0 &&
             ::bind(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
             ::listen(m_socket, SOMAXCONN) == 0;
-        m_saved = qgetenv("CUPS_SERVER");
-        qputenv("CUPS_SERVER", m_path);
     }
     ~SilentServer() {
-        qputenv("CUPS_SERVER", m_saved);
         if (m_socket >= 0) {
             ::close(m_socket);
         }
@@ -40,7 +51,7 @@ class SilentServer {
   private:
     QTemporaryDir m_dir;
     QByteArray m_path;
-    QByteArray m_saved;
+    PrintServerAddress m_address{m_path};
     int m_socket = -1;
     bool m_listening = false;
 };

@@ -21,7 +21,7 @@ struct Drawn {
     TapeCursor cursor{60, {}};
 
     void Line(std::string_view text, TapeOp op, bool clr = true, std::int64_t top = 0) {
-        DrawTapeLine(surface, ScreenColumn(960, kMetrics), cursor, {text, op, clr}, top);
+        PlaceAndDrawLine(surface, ScreenColumn(960, kMetrics), cursor, {text, op, clr}, top);
     }
 };
 
@@ -194,7 +194,7 @@ TEST(TapeRowIndex, KnowsWhereDrawingEveryLineWouldStartEachOne) {
             EXPECT_EQ(before.NextY, cursor.NextY) << "h " << h << " line " << k;
             EXPECT_EQ(before.LastValueText, cursor.LastValueText) << "h " << h << " line " << k;
             EXPECT_EQ(before.LastValueClr, cursor.LastValueClr) << "h " << h << " line " << k;
-            DrawTapeLine(surface, ScreenColumn(960, {h, 30}), cursor, store.Line(k), 0);
+            PlaceAndDrawLine(surface, ScreenColumn(960, {h, 30}), cursor, store.Line(k), 0);
         }
         EXPECT_EQ(rows.StartY(store.CurrentLine() + 1), cursor.NextY);
     }

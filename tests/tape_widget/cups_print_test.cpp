@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
-#include <QTest>
 
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 #include "tests/support/print_queues.h"
+#include "tests/support/tape_printing.h"
 
 namespace vantrel {
 namespace {
 
 using testing::JobCount;
 using testing::PrintedInOrder;
-using testing::PrivateQueues;
-using testing::TestQueues;
+using testing::PrintingEnds;
 
 // Prints through the real queues of the test run's own scheduler.
-class CupsPrinting : public ::testing::Test {
+class CupsPrinting : public testing::OnPrivateQueues<::testing::Test> {
   protected:
-    void SetUp() override {
-        m_queues = PrivateQueues();
-        if (!m_queues) {
-            GTEST_SKIP() << "no print queues of the test run's own (scripts/test sets them up)";
-        }
-        m_tape.SetPrintNotice([this](const QString& text) { m_notices << text; });
-    }
-
     // Amounts of this run only, so that an older printout cannot pass for this one.
     QStringList AddAmounts() {
         const quint32 run = QRandomGenerator::global()->bounded(100000u, 999999u);
@@ -38,9 +29,8 @@ class CupsPrinting : public ::testing::Test {
         return amounts;
     }
 
-    std::optional<TestQueues> m_queues;
     CalcTape m_tape;
-    QStringList m_notices;
+    testing::PrintNotices m_notices{m_tape};
 };
 
 TEST_F(CupsPrinting, ATapeArrivesOnItsQueueWithItsAmountsInOrder) {
@@ -51,7 +41,7 @@ TEST_F(CupsPrinting, ATapeArrivesOnItsQueueWithItsAmountsInOrder) {
     m_tape.PrintContent();
     EXPECT_TRUE(PrintedInOrder(*m_queues, queue, amounts))
         << "no printout in " << m_queues->OutputFile(queue).toStdString();
-    EXPECT_TRUE(m_notices.isEmpty()) << m_notices.join('\n').toStdString();
+    EXPECT_TRUE(m_notices.texts.isEmpty()) << m_notices.texts.join('\n').toStdString();
 }
 
 // Qt sends a job for an unknown printer to the default one, and with no printer at all writes
@@ -63,11 +53,11 @@ TEST_F(CupsPrinting, WithoutItsPrinterATapeIsPrintedNowhere) {
     for (const QString& name : {QStringLiteral("VantrelGone"), QString()}) {
         m_tape.SetPrinterName(name);
         m_tape.PrintContent();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_tape.Printing(); }, 40000));
+        ASSERT_TRUE(PrintingEnds(m_tape));
     }
     EXPECT_EQ(JobCount(m_queues->defaultName), jobsBefore);
     EXPECT_EQ(m_tape.CurrentLine(), 7);
-    EXPECT_EQ(m_notices,
+    EXPECT_EQ(m_notices.texts,
               QStringList({"The tape could not be printed: the printer \"VantrelGone\" is no "
                            "longer installed.",
                            "The tape could not be printed: no printer is installed."}));

@@ -2,22 +2,24 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 #include <utility>
 #include <vector>
 
+#include "tape/qt/tape_marks.h"
+#include "tape/qt/tape_printer.h"
 #include "tape/tape_font.h"
-#include "tape/tape_marks.h"
-#include "tape/tape_printer.h"
 #include "tape_fixture.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/silent_server.h"
+#include "tests/support/tape_printing.h"
 
 namespace vantrel {
 namespace {
 
 using testing::ContainsInOrder;
 using testing::PdfText;
+using testing::PrintingEnds;
+using testing::PrintNotices;
 
 QStringList Amounts(int count) {
     QStringList amounts;
@@ -33,17 +35,9 @@ void AddAmounts(TapeLineStore& store, const QStringList& amounts) {
     }
 }
 
-// What the tape tells the user, in place of the information box.
-struct Notices {
-    explicit Notices(CalcTape& tape) {
-        tape.SetPrintNotice([this](const QString& text) { texts << text; });
-    }
-    QStringList texts;
-};
-
 TEST(TapePrinting, AnEmptyTapeSaysThereIsNothingToPrint) {
     CalcTape tape;
-    Notices notices(tape);
+    PrintNotices notices(tape);
     tape.PrintContent();
     EXPECT_EQ(notices.texts, QStringList{"Nothing to print"});
     tape.AddDataLine("1.00", TapeOpAdd, true);
@@ -63,11 +57,11 @@ TEST(TapePrinting, APrintThatCannotStartSaysWhyInOneBox) {
     };
     for (const auto& [printer, text] : cases) {
         CalcTape tape;
-        Notices notices(tape);
+        PrintNotices notices(tape);
         tape.AddDataLine("1.00", TapeOpAdd, true);
         tape.SetPrinterName(printer);
         tape.PrintContent();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !tape.Printing(); }, 40000));
+        EXPECT_TRUE(PrintingEnds(tape));
         EXPECT_EQ(notices.texts, QStringList{text});
         EXPECT_EQ(tape.CurrentLine(), 1);
     }
@@ -79,7 +73,7 @@ TEST(TapePrinting, ASilentServerIsGivenUpAfterTheLimitAndNothingIsPrintedTwice) 
     const testing::SilentServer silent;
     ASSERT_TRUE(silent.Listening());
     CalcTape tape;
-    Notices notices(tape);
+    PrintNotices notices(tape);
     tape.AddDataLine("1.00", TapeOpAdd, true);
     tape.SetPrinterName(QStringLiteral("VantrelTapeA"));
     tape.PrintContent();
@@ -87,7 +81,7 @@ TEST(TapePrinting, ASilentServerIsGivenUpAfterTheLimitAndNothingIsPrintedTwice) 
     tape.AddDataLine("2.00", TapeOpAdd, true);
     tape.PrintContent();
     EXPECT_EQ(notices.texts, QStringList{"The tape is still being printed."});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !tape.Printing(); }, 60000));
+    EXPECT_TRUE(PrintingEnds(tape, 60000));
     EXPECT_EQ(notices.texts,
               QStringList({"The tape is still being printed.",
                            "The tape could not be printed: the print server did not answer."}));

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 #include "core/half_even.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_font.h"
 #include "tape_fixture.h"
@@ -115,8 +115,8 @@ TEST_F(RenderedTape, ScrolledViewEqualsDrawingEveryLine) {
             QtTapeCanvas canvas(painter, font, marks, {1.0 / 15, 1.0, QColor(0, 0, 128)});
             TapeCursor cursor{255, {}};
             for (std::int32_t k = 1; k <= tape->CurrentLine(); ++k) {
-                DrawTapeLine(canvas, ScreenColumn(265 * 15, {255, 135}), cursor,
-                             tape->Store().Line(k), tape->TopOffset());
+                PlaceAndDrawLine(canvas, ScreenColumn(265 * 15, {255, 135}), cursor,
+                                 tape->Store().Line(k), tape->TopOffset());
             }
             EXPECT_EQ(cursor.NextY, tape->NextY());
         }

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 namespace vantrel::testing {
 

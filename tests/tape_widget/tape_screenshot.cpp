@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tape/leaf_accessible.h"
+#include "tape/qt/leaf_accessible.h"
 
 namespace vantrel {
 

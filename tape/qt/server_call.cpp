@@ -1,4 +1,4 @@
-#include "tape/server_call.h"
+#include "tape/qt/server_call.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "tape/tape_line_accessible.h"
+#include "tape/qt/tape_line_accessible.h"
 
-#include "tape/calc_tape.h"
-#include "tape/tape_accessible.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/tape_accessible.h"
 #include "tape/tape_line_speech.h"
 
 namespace vantrel {

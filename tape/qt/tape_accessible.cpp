@@ -1,9 +1,9 @@
-#include "tape/tape_accessible.h"
+#include "tape/qt/tape_accessible.h"
 
 #include <iterator>
 
-#include "tape/calc_tape.h"
-#include "tape/tape_line_accessible.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/tape_line_accessible.h"
 
 namespace vantrel {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <utility>
 
-#include "tape/calc_tape.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/qt_tape_canvas.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_scroll.h"
 
@@ -30,7 +30,8 @@ void CalcTape::DrawLine(const TapeLine& line) {
     {
         QPainter painter(&m_surface);
         QtTapeCanvas canvas(painter, m_font, m_marks, ScreenScale());
-        DrawTapeLine(canvas, ScreenColumn(SurfaceWidth(), m_metrics), m_cursor, line, m_topOffset);
+        PlaceAndDrawLine(canvas, ScreenColumn(SurfaceWidth(), m_metrics), m_cursor, line,
+                         m_topOffset);
     }
     // A line that joins the row above starts a row higher than the cursor stood.
     const double above = static_cast<double>(InkReach() + m_metrics.LineHeight);
@@ -113,7 +114,7 @@ void CalcTape::DrawLines(const TapeRowIndex& rows, std::int32_t first, const QRe
             m_cursor = rows.CursorBefore(m_store, k);
         }
         for (; k <= last && rows.StartY(k) <= bottom; ++k) {
-            DrawTapeLine(canvas, column, m_cursor, m_store.Line(k), m_topOffset);
+            PlaceAndDrawLine(canvas, column, m_cursor, m_store.Line(k), m_topOffset);
         }
     }
     m_cursor = rows.CursorBefore(m_store, last + 1);

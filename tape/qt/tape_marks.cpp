@@ -1,4 +1,4 @@
-#include "tape/tape_marks.h"
+#include "tape/qt/tape_marks.h"
 
 #include <QPainter>
 #include <QString>

@@ -4,8 +4,8 @@
 #include <QPen>
 #include <algorithm>
 
-#include "tape/calc_tape.h"
-#include "tape/tape_accessible.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/tape_accessible.h"
 
 // The tape under the keyboard focus: one line at a time is focused, the newest when the focus
 // arrives, and the arrows, Home and End move it; a screen reader hears each line so focused.

@@ -7,16 +7,15 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/ports.h"
 #include "core/twips.h"
 #include "core/vocabulary.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
+#include "tape/qt/tape_marks.h"
 #include "tape/tape_geometry.h"
 #include "tape/tape_line_store.h"
-#include "tape/tape_marks.h"
 #include "tape/tape_row_index.h"
 
 class QScrollBar;
@@ -80,7 +79,6 @@ class CalcTape : public QWidget, public TapePort {
     std::int64_t NextY() const { return m_cursor.NextY; }
     std::int64_t TopOffset() const { return m_topOffset; }
     bool ImageBusy() const { return m_imageBusy; }
-    const std::string& LastValueText() const { return m_cursor.LastValueText; }
     int TwipsPerPixel() const { return m_twipsPerPixel; }
     QScrollBar* VScroll1() const { return m_vScroll; }
     const QImage& Surface() const { return m_surface; }

@@ -1,11 +1,11 @@
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
 
 #include <QPainter>
 #include <QString>
 
 #include "core/half_even.h"
+#include "tape/qt/tape_marks.h"
 #include "tape/qt/to_qstring.h"
-#include "tape/tape_marks.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 namespace vantrel {
 

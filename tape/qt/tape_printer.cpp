@@ -1,4 +1,4 @@
-#include "tape/tape_printer.h"
+#include "tape/qt/tape_printer.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 
 #include "core/twips.h"
-#include "tape/qt_tape_canvas.h"
+#include "tape/qt/qt_tape_canvas.h"
 #include "tape/tape_print_layout.h"
 
 namespace vantrel {

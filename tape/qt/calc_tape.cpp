@@ -1,4 +1,4 @@
-#include "tape/calc_tape.h"
+#include "tape/qt/calc_tape.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -11,8 +11,8 @@
 #include <stdexcept>
 
 #include "core/twips.h"
-#include "tape/qt_tape_canvas.h"
-#include "tape/tape_accessible.h"
+#include "tape/qt/qt_tape_canvas.h"
+#include "tape/qt/tape_accessible.h"
 #include "tape/tape_font.h"
 #include "tape/tape_scroll.h"
 

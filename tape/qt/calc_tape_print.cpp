@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "tape/calc_tape.h"
 #include "tape/print_server.h"
-#include "tape/server_call.h"
-#include "tape/tape_printer.h"
+#include "tape/qt/calc_tape.h"
+#include "tape/qt/server_call.h"
+#include "tape/qt/tape_printer.h"
 
 namespace vantrel {
 
