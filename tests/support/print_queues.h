@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <optional>
 
 #include "tests/support/pdf_text.h"
@@ -63,11 +66,32 @@ inline int JobCount(const QString& queue) {
 }
 
 // Waits, a minute at most, until the queue's output file holds `amounts` in this order.
+// A box that the window opens instead of printing runs its own event loop inside the wait,
+// which would then never end: a timer, which fires in that loop too, answers it, and what it
+// said fails the test.
 inline bool PrintedInOrder(const TestQueues& queues, const QString& queue,
                            const QStringList& amounts) {
     const QString file = queues.OutputFile(queue);
-    return QTest::qWaitFor(
-        [&] { return QFile::exists(file) && ContainsInOrder(PdfText(file), amounts); }, 60000);
+    QString boxText;
+    QTimer boxWatch;
+    QObject::connect(&boxWatch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxText = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    boxWatch.start(100);
+    const bool printed = QTest::qWaitFor(
+        [&] {
+            return !boxText.isEmpty() ||
+                   (QFile::exists(file) && ContainsInOrder(PdfText(file), amounts));
+        },
+        60000);
+    if (!boxText.isEmpty()) {
+        ADD_FAILURE() << "instead of printing, the window said: " << boxText.toStdString();
+        return false;
+    }
+    return printed;
 }
 
 }  // namespace vantrel::testing
