@@ -64,7 +64,7 @@ start_print_scheduler() {
 
     local tries
     for tries in $(seq 100); do
-        [[ "$(lpstat -r 2>/dev/null)" == "scheduler is running"* ]] && break
+        [[ "$(lpstat -h "$CUPS_SERVER" -r 2>/dev/null)" == "scheduler is running"* ]] && break
         sleep 0.1
     done
     if ! add_test_queues "$root"; then
@@ -77,13 +77,15 @@ start_print_scheduler() {
     export VANTREL_TEST_PRINT_DIR=$root/out
 }
 
+# Each call names the run's own scheduler, not only through CUPS_SERVER, so that no queue or
+# default can land on the machine's.
 add_test_queues() {
     local root=$1 queue
     for queue in VantrelTapeA VantrelTapeB VantrelTapeC; do
-        lpadmin -p "$queue" -E -v "file://$root/out/$queue.pdf" -P "$root/pdf-file.ppd" \
-            2>/dev/null || return 1
+        lpadmin -h "$CUPS_SERVER" -p "$queue" -E -v "file://$root/out/$queue.pdf" \
+            -P "$root/pdf-file.ppd" 2>/dev/null || return 1
     done
-    lpadmin -d VantrelTapeC
+    lpadmin -h "$CUPS_SERVER" -d VantrelTapeC
 }
 
 write_scheduler_config() {
