@@ -17,29 +17,36 @@ SPAN = re.compile(r"`([^`]+)`")
 EXTENSIONS = (".cpp", ".h", ".py", ".xml", ".cmake", ".md", ".sh", ".txt")
 NAME = re.compile(r"[A-Za-z_]\w*(?:::\w+)*")
 # The naming rule's patterns, and the system's word for what the code holds under a name the
-# map gives beside it; the build's own output, which no source spells out.
+# map gives beside it.
 NOT_IN_THE_SOURCES = {"kPascalCase", "m_camelCase", "m_", "DecimalSeparator"}
-GENERATED_FOLDERS = ("build/",)
 # The build files name the tests.
 SOURCE_SUFFIXES = (".h", ".cpp", ".xml", ".py", ".txt")
 
 
 def is_path(span):
-    return "/" in span.rstrip("/") or span.endswith("/") or span.endswith(EXTENSIONS)
+    return "/" in span or span.endswith(EXTENSIONS)
+
+
+def is_built(relative):
+    """Build trees (build/, build-sanitize/ ...) hold the build's output, which no source
+    spells out."""
+    return relative.startswith("build")
 
 
 def words_in_sources(root):
+    """Every word of the sources, this check's own text left out, so that it finds no name
+    for the map."""
     words = set()
     for file in root.rglob("*"):
-        relative = file.relative_to(root).as_posix()
         if (file.suffix in SOURCE_SUFFIXES and file.is_file()
-                and not relative.startswith(GENERATED_FOLDERS)):
+                and not is_built(file.relative_to(root).as_posix())
+                and file.resolve() != pathlib.Path(__file__).resolve()):
             words.update(re.findall(r"\w+", file.read_text(encoding="utf-8")))
     return words
 
 
 def path_problem(span, folder, root):
-    if span.startswith(GENERATED_FOLDERS):
+    if is_built(span):
         return None
     path = span if "/" in span or not folder else f"{folder}/{span}"
     return None if (root / path).exists() else f"names {path}, which does not exist"

@@ -12,6 +12,7 @@
 
 #include "core/vocabulary.h"
 #include "tests/bus/window_on_bus.h"
+#include "tests/support/scoped_variable.h"
 
 namespace vantrel::testing {
 namespace {
@@ -205,18 +206,6 @@ class StderrCapture {
     int m_saved;
 };
 
-void RestoreVariable(const char* name, const std::optional<QByteArray>& value) {
-    if (value) {
-        qputenv(name, *value);
-    } else {
-        qunsetenv(name);
-    }
-}
-
-std::optional<QByteArray> Variable(const char* name) {
-    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-}
-
 // Starts the window as the program does, with the bus to be found only through
 // XDG_RUNTIME_DIR, or not at all.
 class MessageInterfaceBusLookup : public WindowTest {
@@ -224,18 +213,13 @@ class MessageInterfaceBusLookup : public WindowTest {
     void SetUp() override {
         ASSERT_TRUE(HaveSessionBus()) << kNeedsSessionBus;
         ASSERT_TRUE(Client().isConnected());
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        RestoreVariable("DBUS_SESSION_BUS_ADDRESS", m_address);
-        RestoreVariable("XDG_RUNTIME_DIR", m_runtimeDir);
+        m_address.emplace("DBUS_SESSION_BUS_ADDRESS", std::nullopt);
+        m_runtimeDir.emplace("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
     }
 
-    const std::optional<QByteArray> m_address = Variable("DBUS_SESSION_BUS_ADDRESS");
-    const std::optional<QByteArray> m_runtimeDir = Variable("XDG_RUNTIME_DIR");
     QTemporaryDir m_dir;
+    std::optional<ScopedVariable> m_address;
+    std::optional<ScopedVariable> m_runtimeDir;
 };
 
 TEST_F(MessageInterfaceBusLookup, WithoutABusTheWindowWorksSilently) {
@@ -253,7 +237,7 @@ TEST_F(MessageInterfaceBusLookup, WithoutABusTheWindowWorksSilently) {
 }
 
 TEST_F(MessageInterfaceBusLookup, TheUsersBusSocketIsFoundInTheRuntimeDirectory) {
-    const QString address = QString::fromLocal8Bit(m_address.value_or(""));
+    const QString address = QString::fromLocal8Bit(m_address->Saved().value_or(""));
     ASSERT_TRUE(address.startsWith("unix:path="))
         << "needs a bus at a path: " << address.toStdString();
     const QString socket = address.section(u'=', 1).section(u',', 0, 0);

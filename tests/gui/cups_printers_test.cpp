@@ -66,7 +66,7 @@ TEST_F(CupsPrintersTest, AfterAClickTheTapeIsPrintedOnThatQueue) {
 class OtherServerTest : public WindowTest {
   protected:
     void UseServer(const QByteArray& server) {
-        m_server.emplace(server);
+        m_server.emplace("CUPS_SERVER", server);
         m_systemPrinters = true;
         WindowTest::SetUp();
     }
@@ -85,7 +85,7 @@ class OtherServerTest : public WindowTest {
         return told;
     }
 
-    std::optional<PrintServerAddress> m_server;
+    std::optional<ScopedVariable> m_server;
 };
 
 // A desktop without a print scheduler, as a new user's may be: nothing listens at the socket.

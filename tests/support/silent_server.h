@@ -8,21 +8,9 @@
 #include <QTemporaryDir>
 #include <cstring>
 
+#include "tests/support/scoped_variable.h"
+
 namespace vantrel::testing {
-
-// Points CUPS_SERVER at `address` for as long as it lives, then back at what it was.
-class PrintServerAddress {
-  public:
-    explicit PrintServerAddress(const QByteArray& address) : m_saved(qgetenv("CUPS_SERVER")) {
-        qputenv("CUPS_SERVER", address);
-    }
-    ~PrintServerAddress() { qputenv("CUPS_SERVER", m_saved); }
-    PrintServerAddress(const PrintServerAddress&) = delete;
-    PrintServerAddress& operator=(const PrintServerAddress&) = delete;
-
-  private:
-    QByteArray m_saved;
-};
 
 // A print server gone quiet: a local socket that takes every connection into its backlog and
 // never reads or answers. CUPS_SERVER points at it for as long as it lives.
@@ -51,7 +39,7 @@ class SilentServer {
   private:
     QTemporaryDir m_dir;
     QByteArray m_path;
-    PrintServerAddress m_address{m_path};
+    ScopedVariable m_address{"CUPS_SERVER", m_path};
     int m_socket = -1;
     bool m_listening = false;
 };
