@@ -36,7 +36,7 @@ void IgnoreFailure(Step step) {
 CalcTape::CalcTape(QWidget* parent)
     : QWidget(parent),
       m_font(QString::fromUtf8(kTapeFontFamily)),
-      m_vScroll(new QScrollBar(Qt::Vertical, this)),
+      m_vScroll(new TapeScrollBar(this)),
       m_scrollBarTwips(kScrollBarTwipsBeforeFontSize) {
     InstallTapeAccessibility();
     setAccessibleName(QStringLiteral("Tape"));

@@ -14,11 +14,11 @@
 #include "core/vocabulary.h"
 #include "tape/qt/qt_tape_canvas.h"
 #include "tape/qt/tape_marks.h"
+#include "tape/qt/tape_scroll_bar.h"
 #include "tape/tape_geometry.h"
 #include "tape/tape_line_store.h"
 #include "tape/tape_row_index.h"
 
-class QScrollBar;
 
 namespace vantrel {
 
@@ -129,7 +129,7 @@ class CalcTape : public QWidget, public TapePort {
     TapeMarks m_marks;
     QFont m_font;
     QImage m_surface;
-    QScrollBar* m_vScroll = nullptr;
+    TapeScrollBar* m_vScroll = nullptr;
     TapeMetrics m_metrics;
     TapeCursor m_cursor;
     std::int64_t m_topOffset = 0;

@@ -131,20 +131,13 @@ void CalcTape::UpdateScroll() {
         RowsBelowView(m_cursor.NextY, SurfaceHeight(), m_metrics.LineHeight);
     if (!rows) {
         const int before = m_vScroll->value();
-        {
-            const QSignalBlocker blocker(m_vScroll);
-            m_vScroll->setMaximum(0);
-        }
+        m_vScroll->SetMaximumAndValue(0, 0);
         if (m_vScroll->value() != before) {
             VScroll1_Change();
         }
         return;
     }
-    {
-        const QSignalBlocker blocker(m_vScroll);
-        m_vScroll->setMaximum(*rows);
-        m_vScroll->setValue(*rows);
-    }
+    m_vScroll->SetMaximumAndValue(*rows, *rows);
     VScroll1_Change();
 }
 
