@@ -19,7 +19,6 @@
 #include "tape/tape_line_store.h"
 #include "tape/tape_row_index.h"
 
-
 namespace vantrel {
 
 class TapeAccessible;

@@ -43,9 +43,9 @@ void TapeScrollBar::UpdateIfChanged() {
 TapeScrollBar::Look TapeScrollBar::CurrentLook() const {
     QStyleOptionSlider option;
     initStyleOption(&option);
-    return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
-                                    this),
-            value() == minimum(), value() == maximum()};
+    return {
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this),
+        value() == minimum(), value() == maximum()};
 }
 
 }  // namespace vantrel
