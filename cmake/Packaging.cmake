@@ -14,10 +14,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The icons go into the theme that every desktop reads. The calculator works without a session
-# bus; with one, other programs can drive it and the bus starts it for them. Without Qt's
+# The icons go into the theme that every desktop reads. libcups is loaded when the calculator
+# first asks the print server, so dpkg-shlibdeps cannot see it. The calculator works without a
+# session bus; with one, other programs can drive it and the bus starts it for them. Without Qt's
 # Wayland plugin it runs through XWayland in a Wayland session, the default of GNOME and Plasma.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS hicolor-icon-theme)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "hicolor-icon-theme, libcups2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "default-dbus-session-bus | dbus-session-bus, qt6-wayland")
 # CPack puts the summary first and indents the rest, an empty line for each " ." of Debian.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "resources/keys/key_faces.h"
+#include "shell/first_frame.h"
 #include "shell/frm_about.h"
 #include "shell/key_event_filter.h"
 #include "shell/layout_widgets.h"
@@ -271,11 +272,15 @@ WindowSettings FrmMain::CurrentSettings() const {
             .PrinterName = m_wantedPrinter.value_or(m_printers.Current())};
 }
 
-// The list is read on a worker: a print server that is slow or silent must not hold up the
-// window. The menu says so until the list is there.
+// The list is read on a worker once the window is on screen: a print server that is slow or
+// silent must not hold up the window, nor the worker take the processor from its first frame.
+// The menu says so until the list is there.
 void FrmMain::FillPrinterMenu() {
     m_menus.ShowPrintersLoading();
-    m_printerList->Read(*this, [this](const PrinterNames& printers) { PrintersArrived(printers); });
+    AfterFirstFrame(*this, [this] {
+        m_printerList->Read(*this,
+                            [this](const PrinterNames& printers) { PrintersArrived(printers); });
+    });
 }
 
 void FrmMain::PrintersArrived(const PrinterNames& printers) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "tape/cups_library.h"
+
 namespace vantrel {
 namespace {
 
@@ -18,10 +20,12 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr PageMillimetres kA4{210, 297};
 
 struct HttpClose {
-    void operator()(http_t* http) const { httpClose(http); }
+    decltype(&::httpClose) close;
+    void operator()(http_t* http) const { close(http); }
 };
 struct IppDelete {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    decltype(&::ippDelete) free;
+    void operator()(ipp_t* ipp) const { free(ipp); }
 };
 using Connection = std::unique_ptr<http_t, HttpClose>;
 using Response = std::unique_ptr<ipp_t, IppDelete>;
@@ -37,42 +41,48 @@ int MillisecondsLeft(ServerDeadline deadline) {
 }
 
 // The deadline must outlive the connection: the library reads it at every poll.
-Connection Connect(const ServerDeadline& deadline) {
+Connection Connect(const CupsLibrary& cups, const ServerDeadline& deadline) {
     int cancel = 0;
-    Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                 MillisecondsLeft(deadline), &cancel));
+    Connection http(
+        cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC,
+                          cups.cupsEncryption(), 1, MillisecondsLeft(deadline), &cancel),
+        HttpClose{cups.httpClose});
     if (http) {
-        httpSetTimeout(http.get(), kPollSeconds, BeforeDeadline,
-                       const_cast<ServerDeadline*>(&deadline));
+        cups.httpSetTimeout(http.get(), kPollSeconds, BeforeDeadline,
+                            const_cast<ServerDeadline*>(&deadline));
     }
     return http;
 }
 
-ServerAnswer FailureOf(const Response& response, ServerDeadline deadline) {
+Response Answer(const CupsLibrary& cups, ipp_t* response) {
+    return Response(response, IppDelete{cups.ippDelete});
+}
+
+ServerAnswer FailureOf(const CupsLibrary& cups, const Response& response, ServerDeadline deadline) {
     if (!response) {
         return Clock::now() >= deadline ? ServerAnswer::Silent : ServerAnswer::Refused;
     }
-    const ipp_status_t status = ippGetStatusCode(response.get());
+    const ipp_status_t status = cups.ippGetStatusCode(response.get());
     if (status == IPP_STATUS_ERROR_NOT_FOUND) {
         return ServerAnswer::UnknownPrinter;
     }
     return status > IPP_STATUS_OK_EVENTS_COMPLETE ? ServerAnswer::Refused : ServerAnswer::Answered;
 }
 
-std::string PrinterUri(std::string_view printer) {
+std::string PrinterUri(const CupsLibrary& cups, std::string_view printer) {
     char uri[HTTP_MAX_URI];
     const std::string name(printer);
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", name.c_str());
+    cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                          cups.ippPort(), "/printers/%s", name.c_str());
     return uri;
 }
 
-ipp_t* PrinterRequest(ipp_op_t operation, std::string_view printer) {
-    ipp_t* request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 PrinterUri(printer).c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+ipp_t* PrinterRequest(const CupsLibrary& cups, ipp_op_t operation, std::string_view printer) {
+    ipp_t* request = cups.ippNewRequest(operation);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                      PrinterUri(cups, printer).c_str());
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                      cups.cupsUser());
     return request;
 }
 
@@ -85,12 +95,13 @@ double Number(std::string_view text) {
 }  // namespace
 
 ServerPrinters ReadServerPrinters(ServerDeadline deadline) {
-    const Connection http = Connect(deadline);
+    const CupsLibrary* cups = Cups();
+    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
     if (!http) {
         return {ServerAnswer::Unreachable, {}, {}};
     }
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(http.get(), &dests);
+    const int count = cups->cupsGetDests2(http.get(), &dests);
     ServerPrinters printers;
     if (count == 0 && Clock::now() >= deadline) {
         printers.answer = ServerAnswer::Silent;
@@ -106,51 +117,54 @@ ServerPrinters ReadServerPrinters(ServerDeadline deadline) {
         }
         printers.names.push_back(std::move(name));
     }
-    cupsFreeDests(count, dests);
+    cups->cupsFreeDests(count, dests);
     return printers;
 }
 
 PrinterPage ReadPrinterPage(std::string_view printer, ServerDeadline deadline) {
-    const Connection http = Connect(deadline);
+    const CupsLibrary* cups = Cups();
+    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
     if (!http) {
         return {ServerAnswer::Unreachable, {}};
     }
-    ipp_t* request = PrinterRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "media-default");
-    const Response response(cupsDoRequest(http.get(), request, "/"));
-    const ServerAnswer answer = FailureOf(response, deadline);
+    ipp_t* request = PrinterRequest(*cups, IPP_OP_GET_PRINTER_ATTRIBUTES, printer);
+    cups->ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                       "media-default");
+    const Response response = Answer(*cups, cups->cupsDoRequest(http.get(), request, "/"));
+    const ServerAnswer answer = FailureOf(*cups, response, deadline);
     if (answer != ServerAnswer::Answered) {
         return {answer, {}};
     }
-    ipp_attribute_t* media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
-    const char* name = media != nullptr ? ippGetString(media, 0, nullptr) : nullptr;
+    ipp_attribute_t* media = cups->ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
+    const char* name = media != nullptr ? cups->ippGetString(media, 0, nullptr) : nullptr;
     const PageMillimetres page = MediaSize(name != nullptr ? name : "");
     return {answer, page.width > 0 ? page : kA4};
 }
 
 ServerAnswer SendPdfJob(std::string_view printer, std::string_view title, std::string_view pdf,
                         ServerDeadline deadline) {
-    const Connection http = Connect(deadline);
+    const CupsLibrary* cups = Cups();
+    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
     if (!http) {
         return ServerAnswer::Unreachable;
     }
-    ipp_t* request = PrinterRequest(IPP_OP_PRINT_JOB, printer);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
-                 std::string(title).c_str());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
-                 "application/pdf");
+    ipp_t* request = PrinterRequest(*cups, IPP_OP_PRINT_JOB, printer);
+    cups->ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                       std::string(title).c_str());
+    cups->ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
+                       "application/pdf");
     const std::string resource = "/printers/" + std::string(printer);
     // The length is that of the whole body: the request, then the document.
-    http_status_t status =
-        cupsSendRequest(http.get(), request, resource.c_str(), ippLength(request) + pdf.size());
+    http_status_t status = cups->cupsSendRequest(http.get(), request, resource.c_str(),
+                                                 cups->ippLength(request) + pdf.size());
     if (status == HTTP_STATUS_CONTINUE) {
-        status = cupsWriteRequestData(http.get(), pdf.data(), pdf.size());
+        status = cups->cupsWriteRequestData(http.get(), pdf.data(), pdf.size());
     }
-    const Response response(
-        status == HTTP_STATUS_CONTINUE ? cupsGetResponse(http.get(), resource.c_str()) : nullptr);
-    ippDelete(request);
-    return FailureOf(response, deadline);
+    const Response response = Answer(
+        *cups, status == HTTP_STATUS_CONTINUE ? cups->cupsGetResponse(http.get(), resource.c_str())
+                                              : nullptr);
+    cups->ippDelete(request);
+    return FailureOf(*cups, response, deadline);
 }
 
 PageMillimetres MediaSize(std::string_view media) {

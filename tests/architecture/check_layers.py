@@ -17,9 +17,9 @@ import sys
 GENERATED = {"vantrel_version.h": ("shell", "send tool"), "calculator_adaptor.h": ("shell",)}
 
 # The tape's own folder is plain C++; its Qt half is in tape/qt/. The print server's protocol
-# lives beside it but is a library of its own.
-PRINT_SERVER = ["tape/print_server."]
-PLAIN_TAPE = [re.compile(r"^tape/(?!print_server\.)[^/]+$")]
+# and the loading of the print server's library live beside it but are a library of their own.
+PRINT_SERVER = ["tape/print_server.", "tape/cups_library."]
+PLAIN_TAPE = [re.compile(r"^tape/(?!print_server\.|cups_library\.)[^/]+$")]
 PLAIN_COMMANDS = [re.compile(r"^commands/[^/]+$")]
 PLAIN_BUS = ["bus/"]
 HEADLESS = ["tools/headless/"]
@@ -28,8 +28,9 @@ HEADLESS = ["tools/headless/"]
 # include, whether Qt's headers are allowed, and which other libraries' headers are.
 RULES = [
     ("core", ["core/"], ["core/"], False, []),
-    # The print server's protocol: no Qt, so that it can be driven on a worker of any kind.
-    ("print server", PRINT_SERVER, PRINT_SERVER, False, ["cups/"]),
+    # The print server's protocol: no Qt, so that it can be driven on a worker of any kind; the
+    # library it speaks through is loaded by the system's dynamic loader.
+    ("print server", PRINT_SERVER, PRINT_SERVER, False, ["cups/", "dlfcn.h"]),
     ("plain tape", PLAIN_TAPE, ["core/"] + PLAIN_TAPE, False, []),
     ("tape widget", ["tape/qt/"], ["core/", "tape/"], True, []),
     ("plain commands", PLAIN_COMMANDS, ["core/"] + PLAIN_TAPE + PLAIN_COMMANDS, False, []),

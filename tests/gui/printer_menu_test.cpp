@@ -24,6 +24,18 @@ class PrinterMenuTest : public WindowTest {
     }
 };
 
+TEST_F(PrinterMenuTest, TheListIsReadOnlyOnceTheWindowIsOnScreen) {
+    m_printers = {"Alpha", "Beta"};
+    m_defaultPrinter = "Beta";
+    Restart();
+    QTest::qWait(50);
+    EXPECT_EQ(Menu("m_PEmpty").text(), QStringLiteral("(Loading printers\u2026)"));
+    ShowAndReadPrinters();
+    EXPECT_EQ(Entries()[1]->text(), "Beta");
+    EXPECT_EQ(CheckedEntries(), std::vector<int>{1});
+    EXPECT_FALSE(Menu("m_PEmpty").isVisible());
+}
+
 TEST_F(PrinterMenuTest, TheFirstTenPrintersAreListedWithTheDefaultChecked) {
     for (int i = 0; i < 12; ++i) {
         m_printers << QStringLiteral("Printer&%1").arg(i);

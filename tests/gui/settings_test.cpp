@@ -120,6 +120,7 @@ TEST_F(SettingsTest, SavedSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(RoundOpt(5).isChecked());
     EXPECT_EQ(Display().text(), "0.00 ") << "the entry is shown in the restored mode";
     EXPECT_EQ(Window().geometry(), QRect(40, 30, 305, 420));
+    ShowAndReadPrinters();
     const QList<QAction*> printers = Window().findChildren<QAction*>("m_Prn");
     EXPECT_FALSE(printers[0]->isChecked());
     EXPECT_TRUE(printers[1]->isChecked());

@@ -73,6 +73,18 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        // The test's own list is there as soon as the window asks, once it is on screen; the
+        // system's may be slow or never come.
+        if (!m_systemPrinters) {
+            ASSERT_TRUE(PrintersRead());
+        }
+    }
+
+    // The window reads the printer list once it is on screen.
+    void ShowAndReadPrinters() {
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        ASSERT_TRUE(PrintersRead());
     }
 
     // A new start as the program makes one, from the settings store as it stands, not shown.
