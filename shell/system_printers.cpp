@@ -22,7 +22,10 @@ class SystemPrinters : public PrinterList {
     void Read(QObject& owner, std::function<void(const PrinterNames&)> arrived) override {
         CallServer<ServerPrinters>(
             owner, kPrintServerLimit + kPrintServerOverrun,
-            [] { return ReadServerPrinters(std::chrono::steady_clock::now() + kPrintServerLimit); },
+            [server = NamedPrintServer()] {
+                return ReadServerPrinters(server,
+                                          std::chrono::steady_clock::now() + kPrintServerLimit);
+            },
             [arrived = std::move(arrived)](const std::optional<ServerPrinters>& printers) {
                 arrived(printers ? ToNames(*printers) : PrinterNames{});
             });

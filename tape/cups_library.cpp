@@ -16,7 +16,8 @@ bool Resolve(void* library, const char* name, Call& call) {
 }
 
 bool ResolveAll(void* library, CupsLibrary& cups) {
-    return Resolve(library, "cupsServer", cups.cupsServer) &&
+    return Resolve(library, "cupsSetServer", cups.cupsSetServer) &&
+           Resolve(library, "cupsServer", cups.cupsServer) &&
            Resolve(library, "cupsEncryption", cups.cupsEncryption) &&
            Resolve(library, "cupsUser", cups.cupsUser) &&
            Resolve(library, "ippPort", cups.ippPort) &&

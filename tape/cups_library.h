@@ -10,6 +10,7 @@ namespace vantrel {
 // libraries it brings (TLS, Kerberos, Avahi) are loaded at the first conversation with the
 // server, on the worker that holds it, rather than by the loader before the window can open.
 struct CupsLibrary {
+    decltype(&::cupsSetServer) cupsSetServer = nullptr;
     decltype(&::cupsServer) cupsServer = nullptr;
     decltype(&::cupsEncryption) cupsEncryption = nullptr;
     decltype(&::cupsUser) cupsUser = nullptr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -41,7 +42,10 @@ int MillisecondsLeft(ServerDeadline deadline) {
 }
 
 // The deadline must outlive the connection: the library reads it at every poll.
-Connection Connect(const CupsLibrary& cups, const ServerDeadline& deadline) {
+Connection Connect(const CupsLibrary& cups, const std::string& server,
+                   const ServerDeadline& deadline) {
+    // The library keeps the server of each thread; every call runs on a worker of its own.
+    cups.cupsSetServer(server.empty() ? nullptr : server.c_str());
     int cancel = 0;
     Connection http(
         cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC,
@@ -94,9 +98,14 @@ double Number(std::string_view text) {
 
 }  // namespace
 
-ServerPrinters ReadServerPrinters(ServerDeadline deadline) {
+std::string NamedPrintServer() {
+    const char* named = std::getenv("CUPS_SERVER");
+    return named != nullptr ? named : "";
+}
+
+ServerPrinters ReadServerPrinters(const std::string& server, ServerDeadline deadline) {
     const CupsLibrary* cups = Cups();
-    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
+    const Connection http = cups != nullptr ? Connect(*cups, server, deadline) : Connection();
     if (!http) {
         return {ServerAnswer::Unreachable, {}, {}};
     }
@@ -121,9 +130,10 @@ ServerPrinters ReadServerPrinters(ServerDeadline deadline) {
     return printers;
 }
 
-PrinterPage ReadPrinterPage(std::string_view printer, ServerDeadline deadline) {
+PrinterPage ReadPrinterPage(const std::string& server, std::string_view printer,
+                            ServerDeadline deadline) {
     const CupsLibrary* cups = Cups();
-    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
+    const Connection http = cups != nullptr ? Connect(*cups, server, deadline) : Connection();
     if (!http) {
         return {ServerAnswer::Unreachable, {}};
     }
@@ -141,10 +151,10 @@ PrinterPage ReadPrinterPage(std::string_view printer, ServerDeadline deadline) {
     return {answer, page.width > 0 ? page : kA4};
 }
 
-ServerAnswer SendPdfJob(std::string_view printer, std::string_view title, std::string_view pdf,
-                        ServerDeadline deadline) {
+ServerAnswer SendPdfJob(const std::string& server, std::string_view printer, std::string_view title,
+                        std::string_view pdf, ServerDeadline deadline) {
     const CupsLibrary* cups = Cups();
-    const Connection http = cups != nullptr ? Connect(*cups, deadline) : Connection();
+    const Connection http = cups != nullptr ? Connect(*cups, server, deadline) : Connection();
     if (!http) {
         return ServerAnswer::Unreachable;
     }

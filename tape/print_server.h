@@ -45,14 +45,20 @@ constexpr std::chrono::seconds kPrintServerLimit{30};
 // such as looking up the server's host name, know no deadline.
 constexpr std::chrono::seconds kPrintServerOverrun{5};
 
-// Each call opens its own connection to the print server the environment names (CUPS_SERVER,
-// client.conf), so that every wait on it ends at `deadline`: the library's shared connection
-// waits a minute per attempt whatever it is told. They block, and belong on a worker thread.
-ServerPrinters ReadServerPrinters(ServerDeadline deadline);
+// The print server the environment names now (CUPS_SERVER); empty when it names none, and the
+// library's own choice (client.conf, then the local scheduler) holds. Read when the user asks,
+// and handed to the worker that asks the server later, so that it asks the server named then.
+std::string NamedPrintServer();
+
+// Each call opens its own connection to `server`, so that every wait on it ends at
+// `deadline`: the library's shared connection waits a minute per attempt whatever it is told.
+// They block, and belong on a worker thread.
+ServerPrinters ReadServerPrinters(const std::string& server, ServerDeadline deadline);
 // The printer's default page; A4 when it names none that can be read.
-PrinterPage ReadPrinterPage(std::string_view printer, ServerDeadline deadline);
-ServerAnswer SendPdfJob(std::string_view printer, std::string_view title, std::string_view pdf,
-                        ServerDeadline deadline);
+PrinterPage ReadPrinterPage(const std::string& server, std::string_view printer,
+                            ServerDeadline deadline);
+ServerAnswer SendPdfJob(const std::string& server, std::string_view printer, std::string_view title,
+                        std::string_view pdf, ServerDeadline deadline);
 
 // The size a media name in the printing standards' form carries, such as "iso_a4_210x297mm" or
 // "na_letter_8.5x11in"; zero for a name without one.

@@ -34,11 +34,11 @@ QString Failure(ServerAnswer answer, const QString& printer) {
 
 // Runs on a worker: why the tape could not be printed, or empty once the job is sent. The
 // page is the printer's own, asked for first, which also finds a printer that has gone.
-QString PrintOnServer(const TapeLineStore& lines, const QString& printer,
+QString PrintOnServer(const std::string& server, const TapeLineStore& lines, const QString& printer,
                       const QString& fontFamily) {
     const ServerDeadline deadline = std::chrono::steady_clock::now() + kPrintServerLimit;
     const std::string name = printer.toStdString();
-    const PrinterPage page = ReadPrinterPage(name, deadline);
+    const PrinterPage page = ReadPrinterPage(server, name, deadline);
     if (page.answer != ServerAnswer::Answered) {
         return Failure(page.answer, printer);
     }
@@ -49,7 +49,7 @@ QString PrintOnServer(const TapeLineStore& lines, const QString& printer,
         return Failure(ServerAnswer::Refused, printer);
     }
     return Failure(
-        SendPdfJob(name, title.toStdString(),
+        SendPdfJob(server, name, title.toStdString(),
                    std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
                    deadline),
         printer);
@@ -74,9 +74,10 @@ void CalcTape::PrintContent() {
     // The worker prints a copy: the tape goes on taking lines meanwhile.
     CallServer<QString>(
         *this, kPrintServerLimit + kPrintServerOverrun,
-        [lines = m_store, printer = m_printerName, family = m_font.family()] {
+        [server = NamedPrintServer(), lines = m_store, printer = m_printerName,
+         family = m_font.family()] {
             try {
-                return PrintOnServer(lines, printer, family);
+                return PrintOnServer(server, lines, printer, family);
             } catch (const std::exception&) {
                 return QStringLiteral("The tape could not be printed.");
             }
