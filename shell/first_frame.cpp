@@ -52,10 +52,6 @@ class FirstFrameWatch : public QObject {
 }  // namespace
 
 void AfterFirstFrame(QWidget& window, std::function<void()> step) {
-    if (window.windowHandle() != nullptr && window.windowHandle()->isExposed()) {
-        QTimer::singleShot(0, &window, std::move(step));
-        return;
-    }
     new FirstFrameWatch(window, std::move(step));
 }
 
