@@ -99,12 +99,21 @@ void FrmMain::Form_Load(std::optional<int> twipsPerPixel,
     m_machine.Start();
     ScaleLayout(twipsPerPixel.value_or(ScreenTwipsPerPixel(*this)));
     LoadSettings();
-    FillPrinterMenu();
+    m_menus.ShowPrintersLoading();
     SetUpFocus();
     if (journalFolder) {
         OpenJournal(*journalFolder);
     }
+    AfterFirstFrame(*this, [this] { JoinServices(); });
+}
+
+// Joining the session bus and asking the print server both wait on another program, so they
+// begin once the user sees the window; the bus first, so that callers are served while a slow
+// print server answers. The printer list is read on a worker, and the menu says it is loading
+// until it is there.
+void FrmMain::JoinServices() {
     m_messageHook.HookWindow({m_machine, m_tape->Store(), m_display});
+    m_printerList->Read(*this, [this](const PrinterNames& printers) { PrintersArrived(printers); });
 }
 
 // Before the first frame and before any other program is served, so that the user and the
@@ -270,17 +279,6 @@ WindowSettings FrmMain::CurrentSettings() const {
             .Top = m_desktop.tellsWindowPositions ? y() * m_layout.TwipsPerPixelY() : m_storedTop,
             .Left = m_desktop.tellsWindowPositions ? x() * m_layout.TwipsPerPixelX() : m_storedLeft,
             .PrinterName = m_wantedPrinter.value_or(m_printers.Current())};
-}
-
-// The list is read on a worker once the window is on screen: a print server that is slow or
-// silent must not hold up the window, nor the worker take the processor from its first frame.
-// The menu says so until the list is there.
-void FrmMain::FillPrinterMenu() {
-    m_menus.ShowPrintersLoading();
-    AfterFirstFrame(*this, [this] {
-        m_printerList->Read(*this,
-                            [this](const PrinterNames& printers) { PrintersArrived(printers); });
-    });
 }
 
 void FrmMain::PrintersArrived(const PrinterNames& printers) {

@@ -94,7 +94,7 @@ class FrmMain : public QMainWindow, public WindowPort {
     void PlaceWindow(const WindowSettings& settings);
     void CentreAgainWithFrame();
     WindowSettings CurrentSettings() const;
-    void FillPrinterMenu();
+    void JoinServices();
     void PrintersArrived(const PrinterNames& printers);
     bool SelectPrinter(const QString& name);
     void ShowTapeCopyMenu();

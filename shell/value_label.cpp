@@ -10,8 +10,22 @@
 
 namespace vantrel {
 
-ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {
+ValueLabel::ValueLabel(QWidget* parent) : QFrame(parent) {
     InstallValueLabelAccessibility();
+}
+
+void ValueLabel::setText(const QString& text) {
+    if (text != m_text) {
+        m_text = text;
+        update(contentsRect());
+    }
+}
+
+void ValueLabel::setAlignment(Qt::Alignment alignment) {
+    if (alignment != m_alignment) {
+        m_alignment = alignment;
+        update(contentsRect());
+    }
 }
 
 void ValueLabel::SetValueSource(std::function<QString()> source) {
@@ -22,17 +36,14 @@ QString ValueLabel::Value() const {
     return m_source ? m_source() : text().trimmed();
 }
 
-// The frame, then the text where a label without the focus puts it: inside the margin, and
-// away from the frame by half an "x" on the side it is aligned to.
+// The frame, then the text where a plain label puts it: away from a frame by half an "x" on
+// the side it is aligned to.
 void ValueLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(&painter);
-    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    QRect area = contentsRect();
     const Qt::Alignment aligned = QStyle::visualAlignment(layoutDirection(), alignment());
-    int inset = indent();
-    if (inset < 0 && frameWidth() > 0) {
-        inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
-    }
+    const int inset = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
     if (inset > 0) {
         area.adjust(aligned & Qt::AlignLeft ? inset : 0, aligned & Qt::AlignTop ? inset : 0,
                     aligned & Qt::AlignRight ? -inset : 0, aligned & Qt::AlignBottom ? -inset : 0);

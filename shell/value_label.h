@@ -1,19 +1,26 @@
 #pragma once
 
-#include <QLabel>
+#include <QFrame>
 #include <QString>
 #include <functional>
 
 namespace vantrel {
 
-// A label whose accessible value a screen reader reads: its text without the trailing blank,
-// or what the owner says it is (the display's number about to appear while the result blink
-// has blanked it).
-class ValueLabel : public QLabel {
+// A framed line of plain text whose accessible value a screen reader reads: its text without
+// the trailing blank, or what the owner says it is (the display's number about to appear while
+// the result blink has blanked it). It draws its text as a plain label does; a QLabel that
+// takes the focus, as these do for a reader, lays every new text out as a text document, at
+// several times the cost of the text these labels show after every key.
+class ValueLabel : public QFrame {
     Q_OBJECT
 
   public:
     explicit ValueLabel(QWidget* parent);
+
+    const QString& text() const { return m_text; }
+    void setText(const QString& text);
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
 
     void SetValueSource(std::function<QString()> source);
     QString Value() const;
@@ -27,13 +34,13 @@ class ValueLabel : public QLabel {
     void ValueChanged();
 
   protected:
-    // A label that takes the focus lays out and paints its text as a text document, at several
-    // times the cost of the plain text these labels show after every key.
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void AnnounceValue();
 
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     std::function<QString()> m_source;
     QString m_announced;
     bool m_announcePending = false;

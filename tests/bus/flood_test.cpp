@@ -25,7 +25,7 @@ constexpr int kTypingIntervalMs = 20;
 // sent, so it waits in the event queue behind the calls as a typed key does.
 class Typist : public QObject {
   public:
-    Typist(QWidget& window, QLabel& display) : m_window(window), m_display(display) {
+    Typist(QWidget& window, ValueLabel& display) : m_window(window), m_display(display) {
         QCoreApplication::instance()->installEventFilter(this);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Post(); });
         m_timer.start(kTypingIntervalMs);
@@ -66,7 +66,7 @@ class Typist : public QObject {
     }
 
     QWidget& m_window;
-    QLabel& m_display;
+    ValueLabel& m_display;
     QTimer m_timer;
     QEvent* m_posted = nullptr;
     QElapsedTimer m_postedAt;

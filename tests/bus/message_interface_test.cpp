@@ -168,13 +168,22 @@ TEST_F(MessageInterface, AStartedWindowIsServedInItsStoredModeAndAnnouncesNothin
         QSettings store = Store();
         store.setValue(QStringLiteral("Calculator/RoundOption"), QStringLiteral("5"));
     }
-    Restart();
+    StartWindow(15);
     const QStringList names = OwnProcessNames();
     ASSERT_EQ(names.size(), 1);
     const PropertiesRecorder recorder(names.front());
     QTest::qWait(200);
     EXPECT_TRUE(recorder.changes.empty());
     EXPECT_EQ(Property(names.front(), "DisplayText").toString(), "0.00 ");
+}
+
+// Joining the bus waits on the bus daemon, which must not hold up the window's first frame.
+TEST_F(MessageInterface, AWindowJoinsTheBusOnceItIsOnScreen) {
+    Restart();
+    QTest::qWait(50);
+    EXPECT_TRUE(OwnProcessNames().isEmpty()) << "on the bus before it was shown";
+    ShowAndReadPrinters();
+    EXPECT_EQ(OwnProcessNames().size(), 1);
 }
 
 // Everything the process writes to its standard error while it lives, stdio and libdbus

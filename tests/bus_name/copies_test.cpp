@@ -2,10 +2,11 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
-#include <QLabel>
+#include <QTest>
 #include <memory>
 
 #include "shell/frm_main.h"
+#include "shell/value_label.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/support/bus_client.h"
 
@@ -25,12 +26,16 @@ QStringList QueuedOwners() {
 }
 
 QString DisplayOf(const FrmMain& window) {
-    return window.findChild<QLabel*>(QStringLiteral("C_Display"))->text();
+    return window.findChild<ValueLabel*>(QStringLiteral("C_Display"))->text();
 }
 
+// A copy as the program starts one: it joins the bus once its window is on screen.
 std::unique_ptr<FrmMain> StartCopy() {
-    return std::make_unique<FrmMain>(
+    auto copy = std::make_unique<FrmMain>(
         FrmMainOptions{std::nullopt, nullptr, nullptr, std::nullopt, std::nullopt});
+    copy->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(copy.get()));
+    return copy;
 }
 
 TEST(CalculatorCopies, TheNameGoesToTheFirstAndPassesToTheNextWhenItCloses) {
@@ -39,11 +44,11 @@ TEST(CalculatorCopies, TheNameGoesToTheFirstAndPassesToTheNextWhenItCloses) {
     const QString name = QString::fromLatin1(kCalculatorService);
 
     auto first = StartCopy();
+    ASSERT_TRUE(WaitFor([] { return !Owner().isEmpty(); }));
     const QString firstOwner = Owner();
-    ASSERT_FALSE(firstOwner.isEmpty());
     auto second = StartCopy();
+    ASSERT_TRUE(WaitFor([] { return QueuedOwners().size() == 2; }));
     const QStringList queue = QueuedOwners();
-    ASSERT_EQ(queue.size(), 2);
     EXPECT_EQ(queue.front(), firstOwner);
     const QString secondOwner = queue.back();
 

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QLabel>
 #include <QRadioButton>
 #include <set>
 #include <string>
@@ -35,7 +36,7 @@ TEST_F(AccessibilityTest, EveryKeyOptionAndLabelHasItsRoleAndAName) {
     std::set<QString> optionNames;
     for (int index = 0; index < 7; ++index) {
         auto& option = *Find<QRadioButton>(("RoundOpt" + std::to_string(index)).c_str());
-        auto& caption = Label(("RoundLabel" + std::to_string(index)).c_str());
+        auto& caption = *Find<QLabel>(("RoundLabel" + std::to_string(index)).c_str());
         QAccessibleInterface& spoken = Accessible(option);
         EXPECT_EQ(spoken.role(), QAccessible::RadioButton) << index;
         EXPECT_FALSE(Name(option).contains(QStringLiteral("Ctrl"))) << "a name, not a shortcut";

@@ -34,7 +34,7 @@ TEST_F(DisplayTest, ResultBlanksTheDisplayForOneHundredMilliseconds) {
 // Records the text the display has each time it is painted.
 class PaintRecorder : public QObject {
   public:
-    explicit PaintRecorder(QLabel& label) : m_label(label) { label.installEventFilter(this); }
+    explicit PaintRecorder(ValueLabel& label) : m_label(label) { label.installEventFilter(this); }
     QStringList painted;
 
   protected:
@@ -46,7 +46,7 @@ class PaintRecorder : public QObject {
     }
 
   private:
-    QLabel& m_label;
+    ValueLabel& m_label;
 };
 
 TEST_F(DisplayTest, BlankDisplayIsPaintedBeforeTheClickReturns) {

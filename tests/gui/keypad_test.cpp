@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QRadioButton>
 
 #include "resources/keys/key_faces.h"

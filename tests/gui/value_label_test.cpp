@@ -18,8 +18,8 @@ QImage Drawn(Label& label, const QString& text, Qt::Alignment alignment, int fra
     return label.grab().toImage();
 }
 
-// A value label takes the focus, which makes a QLabel lay its text out as a document; its own
-// painting must put the text where a plain label puts it, whatever the frame and alignment.
+// A value label draws its own text; it must put it where a plain label does, whatever the frame
+// and alignment, with the focus or without.
 TEST(ValueLabel, PaintsItsTextWhereAPlainLabelDoes) {
     const int sunkenPanel = QFrame::Panel | QFrame::Sunken;
     for (const auto& [text, alignment, frame] :

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QSettings>
 #include <QTest>
 #include <chrono>
@@ -17,6 +16,7 @@
 #include "commands/qt/keypad_button.h"
 #include "shell/frm_main.h"
 #include "shell/settings_store.h"
+#include "shell/value_label.h"
 #include "tape/print_server.h"
 #include "tape/qt/calc_tape.h"
 #include "tests/support/print_queues.h"
@@ -101,8 +101,8 @@ class WindowTest : public ::testing::Test {
     static QSettings Store() { return QSettings(SettingsFilePath(), QSettings::IniFormat); }
 
     FrmMain& Window() const { return *m_window; }
-    QLabel& Label(const char* name) const { return *Find<QLabel>(name); }
-    QLabel& Display() const { return Label("C_Display"); }
+    ValueLabel& Label(const char* name) const { return *Find<ValueLabel>(name); }
+    ValueLabel& Display() const { return Label("C_Display"); }
     KeypadButton& Key(int index) const {
         return *Find<KeypadButton>(("theButton" + std::to_string(index)).c_str());
     }

@@ -5,6 +5,7 @@
 
 #include "core/half_even.h"
 #include "tape/qt/qt_tape_canvas.h"
+#include "tape/qt/tape_marks.h"
 #include "tape/tape_draw_pass.h"
 #include "tape/tape_font.h"
 #include "tape_fixture.h"
@@ -61,6 +62,15 @@ TEST_F(RenderedTape, LeftAndRightMarksStandAtTheirSides) {
     // Right marks hang half a cell lower: their top is at y + (h - c) / 2.
     EXPECT_GT(Count(QRect(247, secondY + 4, 10, 10), IsMarkBlue), 4);
     EXPECT_EQ(Count(QRect(20, secondY - 8, 60, 16), IsMarkBlue), 0);
+}
+
+// The marks are read when a line first needs one, in the middle of a paint, where a missing
+// picture could only end the program: every one must be in the resources.
+TEST(TapeMarkImages, EveryLineCodeHasAPictureWithASize) {
+    const TapeMarks marks;
+    for (int index = 0; index < TapeMarks::kCount; ++index) {
+        EXPECT_FALSE(marks.pixelSize(index).isEmpty()) << "line code " << index;
+    }
 }
 
 TEST_F(RenderedTape, ATotalHasItsRuleAboveAndItsCountAtTheColumnStart) {
