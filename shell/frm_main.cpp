@@ -77,7 +77,7 @@ FrmMain::FrmMain(FrmMainOptions options)
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Vantrel Calculator"));
     // The icon's picture loads once the window is on screen; showing the window needs none.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
+    AfterFirstFrame(*this, [this] { setWindowIcon(QIcon(WindowIconPath())); });
     connect(&m_timer.Timer1(), &QTimer::timeout, this, [this] { m_machine.Calc().Timer1_Timer(); });
     connect(m_tape, &CalcTape::ShowPopupMenu, this, &FrmMain::ShowTapeCopyMenu);
     m_labels.C_Display->SetValueSource(

@@ -5,8 +5,9 @@
 
 Round trips over the message interface against org.freedesktop.DBus.Peer.Ping, which the
 calculator answers on its bus thread; the calculator's own CPU for a pushed Add and a typed Add
-(keypad plus and "=" alternating) against a pushed amount, a display change; the time from a
-typed Add to the window's first drawing after it (bench/speed/key_to_pixel); start-up to the
+(keypad plus and "=" alternating) against a pushed amount, a display change, and the bare Qt
+window's CPU for the same keys, which it ignores: what any Qt window spends on a key; the time
+from a typed Add to the window's first drawing after it (bench/speed/key_to_pixel); start-up to the
 viewable window against a bare Qt window, launched in turns, with no print server and with the
 one CUPS_SERVER names, and with one that takes the connection and never answers; each launch
 starts with no journal to restore. Every figure is a median; each ratio comes from one run's
@@ -30,7 +31,6 @@ PATH = "/Calculator"
 INTERFACE = "org.vantrel.Calculator"
 TITLE = "^Vantrel Calculator$"
 ADD = 2
-TICK = os.sysconf("SC_CLK_TCK")
 
 
 def viewable():
@@ -90,9 +90,16 @@ def startup(build, launches, server, silent_path, state):
 
 
 def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICK
+    """The process's time on a processor, summed over its threads to the nanosecond: the
+    kernel's ticks of utime and stime are too coarse for a block of cheap calls."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+                total += int(stat.read().split()[0])
+        except FileNotFoundError:
+            pass  # a thread that ended since the folder was listed
+    return total / 1e9
 
 
 class Calculator:
@@ -140,15 +147,9 @@ class Calculator:
             call()
         return (cpu_seconds(self.process.pid) - before) * 1000 / count
 
-    def focused_window(self):
-        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
-                                capture_output=True, text=True).stdout.split()[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-        return window
-
     def key_to_pixel(self, build, rounds):
         """Median and 90th percentile in ms, keypad plus and "=" in turns."""
-        probe = subprocess.run([f"{build}/bench/speed/key_to_pixel", self.focused_window(),
+        probe = subprocess.run([f"{build}/bench/speed/key_to_pixel", focused_window(),
                                 str(rounds), "ffab", "3d"], capture_output=True, text=True)
         if probe.returncode != 0:
             sys.exit(probe.stderr.strip())
@@ -156,15 +157,48 @@ class Calculator:
         return median, slow
 
     def cpu_per_typed_key(self, count, delay_ms):
-        window = self.focused_window()
-        keys = ["KP_Add", "equal"] * (count // 2)
-        before = cpu_seconds(self.process.pid)
-        subprocess.run(["xdotool", "key", "--window", window, "--delay", str(delay_ms)] + keys,
-                       check=True)
-        # The last keys are handled once a round trip behind them comes back.
-        self.peer.Ping()
-        self.properties.Get(INTERFACE, "DisplayText")
-        return (cpu_seconds(self.process.pid) - before) * 1000 / count
+        def handled():
+            # The last keys are handled once a round trip behind them comes back.
+            self.peer.Ping()
+            self.properties.Get(INTERFACE, "DisplayText")
+        return typed_key_cpu(self.process.pid, focused_window(), count, delay_ms, handled)
+
+
+def focused_window():
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                            capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    return window
+
+
+def typed_key_cpu(pid, window, count, delay_ms, handled):
+    """The process's CPU in ms per key, keypad plus and "=" in turns; handled() returns once the
+    last key has been dealt with."""
+    keys = ["KP_Add", "equal"] * (count // 2)
+    before = cpu_seconds(pid)
+    subprocess.run(["xdotool", "key", "--window", window, "--delay", str(delay_ms)] + keys,
+                   check=True)
+    handled()
+    return (cpu_seconds(pid) - before) * 1000 / count
+
+
+def bare_typed_key_cpu(build, blocks, keys, key_delay):
+    """What any Qt window spends on the same keys, doing nothing with them: the bare window's
+    CPU per key. It has no way to say it is done, so each block waits for it a while."""
+    process = subprocess.Popen([f"{build}/bench/startup/bare_window"], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        while not viewable():
+            if process.poll() is not None:
+                sys.exit("the bare window ended before it appeared")
+        window = focused_window()
+        return statistics.median(
+            typed_key_cpu(process.pid, window, keys, key_delay, lambda: time.sleep(0.3))
+            for _ in range(blocks))
+    finally:
+        process.terminate()
+        process.wait()
+        wait_gone()
 
 
 def cpu_figures(calc, blocks, per_block, keys, key_delay):
@@ -178,7 +212,7 @@ def cpu_figures(calc, blocks, per_block, keys, key_delay):
 
 
 def ratio(value, base):
-    """The ratio as the table shows it; a base too small for the clock's ticks has none."""
+    """The ratio as the table shows it; a base of nothing has none."""
     return f"{value / base:.2f}x" if base > 0 else "-"
 
 
@@ -205,6 +239,7 @@ def main():
         pixel, slow_pixel = calc.key_to_pixel(args.build, args.pixel_rounds)
     finally:
         calc.close()
+    bare_key = bare_typed_key_cpu(args.build, args.blocks, args.keys, args.key_delay)
 
     ping = trips["Peer.Ping"]
     print("| figure | median | ratio | against |")
@@ -216,6 +251,8 @@ def main():
           f"| pushed amount {amount:.3f} ms |")
     print(f"| CPU per typed Add | {typed:.3f} ms | {ratio(typed, amount)} "
           f"| pushed amount {amount:.3f} ms |")
+    print(f"| CPU per key typed into the bare Qt window | {bare_key:.3f} ms "
+          f"| {ratio(bare_key, amount)} | pushed amount {amount:.3f} ms |")
     print(f"| typed Add to its first pixels | {pixel:.3f} ms | - "
           f"| 90th percentile {slow_pixel:.3f} ms |")
     labels = {"none": "no print server", "cups": "a print server",
