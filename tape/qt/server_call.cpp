@@ -18,8 +18,11 @@ ServerCallEnd::ServerCallEnd(QObject& owner, std::chrono::milliseconds limit,
 }
 
 ServerCallEnd::~ServerCallEnd() {
-    const std::lock_guard lock(m_channel->mutex);
+    std::unique_lock lock(m_channel->mutex);
     m_channel->end = nullptr;
+    if (!m_closed) {
+        m_channel->ended.wait_for(lock, kGoneOwnerWait, [this] { return m_channel->workEnded; });
+    }
 }
 
 // The worker holds the channel's lock, so the end cannot be deleted while the event is posted;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -11,6 +12,11 @@
 #include <utility>
 
 namespace vantrel {
+
+// How long an owner that goes mid-call, as the window does when it is closed during a Print,
+// waits for the work to end: a job the server is taking goes out whole, and the worker is not
+// left making its PDF while the program ends. A silent server is not waited for longer.
+constexpr std::chrono::seconds kGoneOwnerWait{2};
 
 // The user-interface end of one call that runs on a worker thread. It is a child of the object
 // that asked; when that object goes, the end goes with it and a late answer is dropped.
@@ -29,6 +35,8 @@ class ServerCallEnd : public QObject {
     struct Channel {
         std::mutex mutex;
         ServerCallEnd* end = nullptr;
+        bool workEnded = false;
+        std::condition_variable ended;
     };
     std::shared_ptr<Channel> Shared() const { return m_channel; }
 
@@ -49,6 +57,8 @@ void CallServer(QObject& owner, std::chrono::milliseconds limit, std::function<R
     std::thread([channel = end->Shared(), work = std::move(work), finish]() mutable {
         auto result = std::make_shared<Result>(work());
         const std::lock_guard lock(channel->mutex);
+        channel->workEnded = true;
+        channel->ended.notify_all();
         if (channel->end != nullptr) {
             channel->end->Post([end = channel->end, finish, result] {
                 if (end->Close()) {

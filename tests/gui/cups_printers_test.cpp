@@ -62,6 +62,18 @@ TEST_F(CupsPrintersTest, AfterAClickTheTapeIsPrintedOnThatQueue) {
         << "no printout in " << m_queues->OutputFile(queue).toStdString();
 }
 
+// Print, then the window closed at once: the job on the worker goes out whole before the
+// window has gone.
+TEST_F(CupsPrintersTest, ATapePrintedAsTheWindowClosesIsPrintedWhole) {
+    const QString queue = m_queues->defaultName;
+    QFile::remove(m_queues->OutputFile(queue));
+    ClickKeys({4, 4, 15, 8, 15});  // 44 Add, 8 Add
+    Menu("m_Print").trigger();
+    m_window.reset();
+    EXPECT_TRUE(PrintedInOrder(*m_queues, queue, {"44", "8"}))
+        << "no printout in " << m_queues->OutputFile(queue).toStdString();
+}
+
 // The window asks the print server named at the moment it asks, at `server`.
 class OtherServerTest : public WindowTest {
   protected:
