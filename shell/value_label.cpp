@@ -41,13 +41,11 @@ QString ValueLabel::Value() const {
 void ValueLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(&painter);
-    QRect area = contentsRect();
     const Qt::Alignment aligned = QStyle::visualAlignment(layoutDirection(), alignment());
     const int inset = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
-    if (inset > 0) {
-        area.adjust(aligned & Qt::AlignLeft ? inset : 0, aligned & Qt::AlignTop ? inset : 0,
-                    aligned & Qt::AlignRight ? -inset : 0, aligned & Qt::AlignBottom ? -inset : 0);
-    }
+    const QRect area = contentsRect().adjusted(
+        aligned & Qt::AlignLeft ? inset : 0, aligned & Qt::AlignTop ? inset : 0,
+        aligned & Qt::AlignRight ? -inset : 0, aligned & Qt::AlignBottom ? -inset : 0);
     style()->drawItemText(&painter, area, static_cast<int>(aligned), palette(), isEnabled(), text(),
                           foregroundRole());
 }

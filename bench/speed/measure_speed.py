@@ -43,21 +43,31 @@ def wait_gone():
         time.sleep(0.01)
 
 
+def start_viewable(program, env=None):
+    """The program's process, once its window is viewable."""
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    while not viewable():
+        if process.poll() is not None:
+            sys.exit(f"{program} ended before its window appeared")
+    return process
+
+
+def end(process):
+    process.terminate()
+    process.wait()
+    wait_gone()
+
+
 def launch_ms(program, env):
     """Milliseconds from launch until the window is viewable, from an empty journal folder."""
     state = env["XDG_STATE_HOME"]
     shutil.rmtree(state, ignore_errors=True)
     os.makedirs(state)
     start = time.perf_counter()
-    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
-    while not viewable():
-        if process.poll() is not None:
-            sys.exit(f"{program} ended before its window appeared")
+    process = start_viewable(program, env)
     elapsed = (time.perf_counter() - start) * 1000
-    process.terminate()
-    process.wait()
-    wait_gone()
+    end(process)
     return elapsed
 
 
@@ -119,9 +129,7 @@ class Calculator:
         self.properties = dbus.Interface(self.object, "org.freedesktop.DBus.Properties")
 
     def close(self):
-        self.process.terminate()
-        self.process.wait()
-        wait_gone()
+        end(self.process)
 
     def calls(self):
         return {
@@ -185,20 +193,14 @@ def typed_key_cpu(pid, window, count, delay_ms, handled):
 def bare_typed_key_cpu(build, blocks, keys, key_delay):
     """What any Qt window spends on the same keys, doing nothing with them: the bare window's
     CPU per key. It has no way to say it is done, so each block waits for it a while."""
-    process = subprocess.Popen([f"{build}/bench/startup/bare_window"], stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    process = start_viewable(f"{build}/bench/startup/bare_window")
     try:
-        while not viewable():
-            if process.poll() is not None:
-                sys.exit("the bare window ended before it appeared")
         window = focused_window()
         return statistics.median(
             typed_key_cpu(process.pid, window, keys, key_delay, lambda: time.sleep(0.3))
             for _ in range(blocks))
     finally:
-        process.terminate()
-        process.wait()
-        wait_gone()
+        end(process)
 
 
 def cpu_figures(calc, blocks, per_block, keys, key_delay):
